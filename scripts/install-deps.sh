@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, the Debian packages that building, playing and testing Quillow need.
+# Does nothing when they are all present.
+set -euo pipefail
+
+packages=(
+    cmake g++ make
+    qt6-base-dev qt6-base-dev-tools
+    libsdl2-dev
+    fonts-liberation2 fonts-dejavu-core
+    xvfb xauth xdotool x11-apps imagemagick
+    libbenchmark-dev clang-format
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null; then
+        sudo=(sudo)
+    else
+        echo "Please run as root, or install these packages: ${missing[*]}" >&2
+        exit 1
+    fi
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Quillow into build/ and runs every test. Exits non-zero on any
+# failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+scripts/build.sh build
+ctest --test-dir build --output-on-failure

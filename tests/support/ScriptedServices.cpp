@@ -1,0 +1,34 @@
+#include "ScriptedServices.h"
+
+int ScriptedServices::showMessage(const QString &text, const QString &title, int flags)
+{
+    const Message message{text, title, flags};
+    messages.append(message);
+    events.append(QStringLiteral("message: ") + title);
+    int answer = (flags & 7) == MessageBoxFlags::OkOnly || (flags & 7) == MessageBoxFlags::OkCancel
+                     ? MessageBoxAnswer::Ok
+                     : MessageBoxAnswer::Cancel;
+    if (!answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
+    }
+    if (onMessage)
+        onMessage(message);
+    return answer;
+}
+
+void ScriptedServices::playSound(const QString &name)
+{
+    sounds.append(name);
+    events.append(QStringLiteral("sound: ") + name);
+    if (onSound)
+        onSound(name);
+}
+
+void ScriptedServices::pause(int milliseconds)
+{
+    ++pauses;
+    pausedMilliseconds += milliseconds;
+    if (onPause)
+        onPause();
+}

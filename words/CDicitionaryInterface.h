@@ -1,0 +1,53 @@
+#pragma once
+
+#include "SingleRandom.h"
+
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class CSecretWord;
+class ILineReader;
+class IPlatformServices;
+
+// The game's store of words: the whole word file, read once at construction into two levels, and
+// a random word of a level for every game.
+//
+// Construction reads Dictionary.txt from the program's folder. When the file or its folder is
+// missing, or the player cancels the disk-not-ready question, the player is told and ProgramEnd
+// is thrown. Any other error while reading (62 for a "*" line at the end, 9 for a 1001st entry
+// of a level) is thrown as a RunTimeError with its number, file and line.
+class CDicitionaryInterface
+{
+public:
+    // Exit status of a program that ends because the word file could not be read.
+    static constexpr int UnreadableFileExitStatus = 1;
+
+    explicit CDicitionaryInterface(IPlatformServices &services);
+    // Reads through the given reader. draw, when given, stands in for the generator.
+    CDicitionaryInterface(IPlatformServices &services, ILineReader &reader,
+                          std::function<float()> draw = {});
+
+    // A new secret word of level 1 (adult, with its definition) or of any other level (child,
+    // with an empty definition). An empty level gives an empty word.
+    std::shared_ptr<CSecretWord> getWord(qint16 Level);
+
+    // The slot, 1 to n, that a draw r in [0, 1) picks among n entries; 1 when n is 0.
+    static int slotForDraw(float r, qint16 n);
+
+private:
+    class ListFiller;
+    void load(IPlatformServices &services, ILineReader &reader);
+
+    static constexpr int kSlots = 1001; // slot 0 is never used
+    std::array<QString, kSlots> adultWords;
+    std::array<QString, kSlots> childWords;
+    std::array<QString, kSlots> adultDefinitions;
+    qint16 adultCount = 0;
+    qint16 childCount = 0;
+
+    SingleRandom m_random;
+    std::function<float()> m_draw;
+};

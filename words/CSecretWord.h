@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// The word of the current game and its definition. Both are kept exactly as given; every
+// character, blanks and punctuation included, is one letter position.
+class CSecretWord
+{
+public:
+    QString Word() const { return m_word; }
+    void setWord(const QString &vNewValue) { m_word = vNewValue; }
+    QString Definition() const { return m_definition; }
+    void setDefinition(const QString &vNewValue) { m_definition = vNewValue; }
+
+    // The number of characters in the word.
+    qint32 numLetters() const;
+    // Whether the character at the 1-based position Pos equals Letter, ignoring case. A position
+    // beyond the end holds the empty string. Pos below 1 raises run-time error 5.
+    bool hasLetterAt(const QString &Letter, qint16 Pos) const;
+
+private:
+    QString m_word;
+    QString m_definition;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <exception>
+
+// Thrown where the game has told the player why it cannot go on and the program is to end. Unlike a
+// RunTimeError it needs no further report: the caller only ends the program with the status.
+class ProgramEnd : public std::exception
+{
+public:
+    explicit ProgramEnd(int exitStatus) : m_exitStatus(exitStatus) {}
+
+    int exitStatus() const { return m_exitStatus; }
+    const char *what() const noexcept override { return "program ends"; }
+
+private:
+    int m_exitStatus;
+};

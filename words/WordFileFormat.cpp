@@ -1,0 +1,8 @@
+#include "WordFileFormat.h"
+
+#include <QDir>
+
+QString WordFileFormat::pathInFolder(const QString &folder)
+{
+    return QDir(folder).filePath(FileName);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QtGlobal>
+
+// The word file: Dictionary.txt beside the executable. An adult entry is a line "*" + word
+// followed by its definition line; any other line is a child entry holding one word. Lines are
+// written with CR LF.
+namespace WordFileFormat {
+
+constexpr qint16 AdultLevel = 1;
+constexpr qint16 ChildLevel = 0;
+
+constexpr QChar AdultMarker = u'*';
+constexpr char LineEnd[] = "\r\n";
+inline const QString FileName = QStringLiteral("Dictionary.txt");
+
+// Entries kept per level.
+constexpr int MaxEntriesPerLevel = 1000;
+// The word board has 13 slots: a longer word can never be shown, so it is never played.
+constexpr int MaxWordLength = 13;
+
+// The word file in the given program folder.
+QString pathInFolder(const QString &folder);
+
+} // namespace WordFileFormat

@@ -1,0 +1,65 @@
+#include "WordFileLoader.h"
+
+#include "ILineReader.h"
+#include "RunTimeError.h"
+#include "WordFileFormat.h"
+
+WordFileLoader::WordFileLoader(ILineReader &reader, ErrorHandler onError)
+    : m_reader(reader), m_onError(std::move(onError))
+{}
+
+template <typename Step>
+auto WordFileLoader::attempt(Step step)
+{
+    for (;;) {
+        try {
+            return step();
+        } catch (const RunTimeError &error) {
+            m_onError(error); // returns only when the step is to be carried out again
+        }
+    }
+}
+
+int WordFileLoader::nextSlot(int &count) const
+{
+    ++count;
+    if (count > WordFileFormat::MaxEntriesPerLevel)
+        throw RunTimeError(ErrorNumber::SubscriptOutOfRange);
+    return count;
+}
+
+void WordFileLoader::load(Sink &sink)
+{
+    int adultCount = 0;
+    int childCount = 0;
+    try {
+        attempt([&] { m_reader.open(); });
+        while (!attempt([&] { return m_reader.atEnd(); })) {
+            const QString line = attempt([&] { return m_reader.readLine(); });
+            WordFileEntry entry;
+            entry.line = m_reader.lineNumber();
+            if (line.startsWith(WordFileFormat::AdultMarker)) {
+                entry.level = WordFileFormat::AdultLevel;
+                entry.word = line.mid(1);
+                const bool playable = entry.word.size() <= WordFileFormat::MaxWordLength;
+                if (playable)
+                    entry.slot = nextSlot(adultCount);
+                // The definition line is read whatever it holds, even at the end of the file.
+                entry.definition = attempt([&] { return m_reader.readLine(); });
+            } else {
+                entry.level = WordFileFormat::ChildLevel;
+                entry.word = line;
+                if (entry.word.size() <= WordFileFormat::MaxWordLength)
+                    entry.slot = nextSlot(childCount);
+            }
+            if (entry.slot > 0)
+                sink.entryLoaded(entry);
+            else
+                sink.entrySkipped(entry);
+        }
+        attempt([&] { m_reader.close(); });
+    } catch (RunTimeError &error) {
+        error.setPlace(m_reader.path(), m_reader.lineNumber());
+        throw;
+    }
+}
