@@ -1,0 +1,100 @@
+#include "DesktopServices.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+struct ButtonAnswer
+{
+    QMessageBox::StandardButton button;
+    int answer;
+};
+
+QList<ButtonAnswer> buttonsFor(int flags)
+{
+    using B = QMessageBox;
+    switch (flags & 7) {
+    case MessageBoxFlags::OkCancel:
+        return {{B::Ok, MessageBoxAnswer::Ok}, {B::Cancel, MessageBoxAnswer::Cancel}};
+    case MessageBoxFlags::AbortRetryIgnore:
+        return {{B::Abort, MessageBoxAnswer::Abort},
+                {B::Retry, MessageBoxAnswer::Retry},
+                {B::Ignore, MessageBoxAnswer::Ignore}};
+    case MessageBoxFlags::YesNoCancel:
+        return {{B::Yes, MessageBoxAnswer::Yes},
+                {B::No, MessageBoxAnswer::No},
+                {B::Cancel, MessageBoxAnswer::Cancel}};
+    case MessageBoxFlags::YesNo:
+        return {{B::Yes, MessageBoxAnswer::Yes}, {B::No, MessageBoxAnswer::No}};
+    case MessageBoxFlags::RetryCancel:
+        return {{B::Retry, MessageBoxAnswer::Retry}, {B::Cancel, MessageBoxAnswer::Cancel}};
+    default:
+        return {{B::Ok, MessageBoxAnswer::Ok}};
+    }
+}
+
+QMessageBox::Icon iconFor(int flags)
+{
+    switch (flags & 0x70) {
+    case MessageBoxFlags::Critical:
+        return QMessageBox::Critical;
+    case MessageBoxFlags::Question:
+        return QMessageBox::Question;
+    case MessageBoxFlags::Exclamation:
+        return QMessageBox::Warning;
+    case MessageBoxFlags::Information:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+DesktopServices::DesktopServices() : m_sound([this](int ms) { pause(ms); })
+{}
+
+int DesktopServices::showMessage(const QString &text, const QString &title, int flags)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(iconFor(flags), title, shown, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    const QList<ButtonAnswer> buttons = buttonsFor(flags);
+    for (const auto &b : buttons)
+        box.addButton(b.button);
+    const int defaultIndex = (flags >> 8) & 3;
+    box.setDefaultButton(buttons.value(defaultIndex, buttons.first()).button);
+    const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const auto &b : buttons)
+        if (b.button == pressed)
+            return b.answer;
+    // Closed without a button: the escape answer, Cancel where there is one.
+    for (const auto &b : buttons)
+        if (b.answer == MessageBoxAnswer::Cancel)
+            return b.answer;
+    return buttons.last().answer;
+}
+
+void DesktopServices::playSound(const QString &name)
+{
+    m_sound.play(name);
+}
+
+void DesktopServices::pause(int milliseconds)
+{
+    if (milliseconds <= 0)
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+QString DesktopServices::programFolder() const
+{
+    return QCoreApplication::applicationDirPath();
+}

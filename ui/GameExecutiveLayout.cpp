@@ -1,0 +1,169 @@
+#include "GameExecutiveLayout.h"
+
+#include "CommandButton.h"
+#include "PictureBox.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+// The add-word panel was drawn with its top edge 720 twips above the window, which hides the
+// word box. It opens lower, with the same top as the sign-in panel, so all of it can be seen.
+constexpr int kAddWordPanelTop = 120;
+
+int pixels(int twips)
+{
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+void place(QWidget *widget, const char *name, int left, int top, int width, int height)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+QGroupBox *frame(QWidget *parent, const char *name, int left, int top, int width, int height)
+{
+    auto *box = new QGroupBox(parent);
+    place(box, name, left, top, width, height);
+    return box;
+}
+
+CommandButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top,
+                      int width, int height)
+{
+    auto *b = new CommandButton(caption, parent);
+    place(b, name, left, top, width, height);
+    return b;
+}
+
+const QFont &verdana12()
+{
+    static const QFont font(QStringLiteral("Verdana"), 12);
+    return font;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &caption, Qt::Alignment alignment,
+              int left, int top, int width, int height)
+{
+    auto *l = new QLabel(caption, parent);
+    l->setAlignment(alignment | Qt::AlignTop);
+    l->setFont(verdana12());
+    place(l, name, left, top, width, height);
+    return l;
+}
+
+QLineEdit *textBox(QWidget *parent, const char *name, int left, int top, int width, int height)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setFont(verdana12());
+    place(edit, name, left, top, width, height);
+    return edit;
+}
+
+PictureBox *pictureBox(QWidget *parent, const char *name, int left, int top, int width, int height)
+{
+    auto *box = new PictureBox(parent);
+    place(box, name, left, top, width, height);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setBackColor(GameExecutiveLayout::BoardBackground);
+    return box;
+}
+
+QRadioButton *option(QWidget *parent, const char *name, const QString &caption, int left, int top,
+                     int width, int height)
+{
+    auto *o = new QRadioButton(caption, parent);
+    place(o, name, left, top, width, height);
+    return o;
+}
+
+} // namespace
+
+void GameExecutiveLayout::setupUi(QWidget *form)
+{
+    form->setWindowTitle(QStringLiteral("Quillow"));
+    form->resize(ClientWidth, ClientHeight);
+
+    LetterFrame = frame(form, "LetterFrame", 600, 120, 8055, 1215);
+    for (int i = 0; i < LetterCount; ++i) {
+        const int column = i % 13;
+        const int row = i / 13;
+        Letter[i] = button(LetterFrame, "Letter", QString(QChar(u'A' + i)), 240 + 600 * column,
+                           240 + 480 * row, 375, 375);
+        Letter[i]->setObjectName(QStringLiteral("Letter(%1)").arg(i));
+        Letter[i]->hide();
+    }
+    WordBox = pictureBox(form, "WordBox", 240, 1560, 11535, 1095);
+    Canvas = pictureBox(form, "Canvas", 600, 2880, 4335, 3255);
+    Canvas->setScaleMode(PictureBox::ScaleMode::Twips);
+    cmdReset = button(form, "cmdReset", QStringLiteral("&RESET"), 9480, 3240, 1335, 615);
+    picLetter = pictureBox(form, "picLetter", 10680, 240, 735, 1095);
+    picLetter->setFont(QFont(QStringLiteral("Arial"), 36));
+    picLetter->setForeColor(toColorNumber(picLetter->palette().color(QPalette::WindowText)));
+
+    fraTwo = frame(form, "fraTwo", 1800, 0, 7575, 2655);
+    cmdAdult = button(fraTwo, "cmdAdult", QStringLiteral("&ADULT"), 1680, 1080, 1695, 735);
+    cmdChild = button(fraTwo, "cmdChild", QStringLiteral("&CHILD"), 4320, 1080, 1695, 735);
+    Label2 = label(fraTwo, "Label2", QStringLiteral("Please specify game level:"), Qt::AlignHCenter,
+                   2040, 480, 3735, 375);
+
+    fraOne = frame(form, "fraOne", 2040, 120, 7575, 2655);
+    cmdSignIn = button(fraOne, "cmdSignIn", QStringLiteral("&ENTER AT YOUR OWN RISK"), 3000, 960,
+                       1695, 735);
+    txtName = textBox(fraOne, "txtName", 3840, 240, 1815, 390);
+    Label1 = label(fraOne, "Label1", QStringLiteral("Please enter your name:"), Qt::AlignRight, 600,
+                   240, 3135, 375);
+
+    cmdAddWord = button(form, "cmdAddWord", QStringLiteral("&ADD WORD TO DICTIONARY"), 9480, 4080,
+                        1335, 615);
+    cmdQuit = button(form, "cmdQuit", QStringLiteral("&QUIT APPLICATION"), 9480, 4920, 1335, 615);
+
+    fraAddWord = frame(form, "fraAddWord", 2040, kAddWordPanelTop, 8052, 4572);
+    optChildWord =
+        option(fraAddWord, "optChildWord", QStringLiteral("Child Word"), 1680, 2640, 1092, 492);
+    optAdultWord =
+        option(fraAddWord, "optAdultWord", QStringLiteral("Adult Word"), 1680, 2280, 1092, 372);
+    optAdultWord->setChecked(true);
+    txtDefinition = textBox(fraAddWord, "txtDefinition", 3960, 1080, 3855, 960);
+    txtWord = textBox(fraAddWord, "txtWord", 3960, 480, 3855, 375);
+    cmdAddWordtoDicitonary = button(fraAddWord, "cmdAddWordtoDicitonary",
+                                    QStringLiteral("&ADD TO DICTIONARY"), 3360, 3480, 1815, 735);
+    Label3 = label(fraAddWord, "Label3", QStringLiteral("Definition of word:"), Qt::AlignRight,
+                   1560, 1080, 2292, 372);
+    Label4 = label(fraAddWord, "Label4", QStringLiteral("Word to insert in dictionary:"),
+                   Qt::AlignRight, 360, 480, 3492, 372);
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{optChildWord, optAdultWord, txtDefinition, txtWord,
+                                          cmdAddWordtoDicitonary, Label3, Label4})
+        control->hide();
+
+    Canvas1 = pictureBox(form, "Canvas1", 2040, 2760, 7572, 3372);
+    Canvas1->setScaleMode(PictureBox::ScaleMode::Twips);
+
+    // Shown as the layout is built: only the sign-in panel (its controls are shown inside it).
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{LetterFrame, WordBox, Canvas, cmdReset, picLetter, fraTwo,
+                                          cmdAddWord, cmdQuit, fraAddWord, Canvas1})
+        control->hide();
+
+    // Tab order, by tab index; controls that take no focus are left out.
+    QList<QWidget *> tabOrder(Letter.begin(), Letter.end());
+    tabOrder << cmdReset << cmdAdult << cmdChild << cmdSignIn << txtName << cmdAddWord << cmdQuit
+             << optChildWord << optAdultWord << txtDefinition << txtWord << cmdAddWordtoDicitonary;
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    // Stacking, from the bottom up.
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{LetterFrame, WordBox, Canvas, cmdReset, picLetter, fraTwo,
+                                          fraOne, cmdAddWord, cmdQuit, fraAddWord, Canvas1})
+        control->raise();
+}

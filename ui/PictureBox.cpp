@@ -1,0 +1,282 @@
+#include "PictureBox.h"
+
+#include "ColorNumber.h"
+
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+int degrees16(double radians)
+{
+    return static_cast<int>(std::lround(radians * 180.0 / std::numbers::pi * 16.0));
+}
+
+// Arcs take their angles modulo a full turn; the sign of an angle does not matter.
+double normalisedAngle(double radians)
+{
+    const double turn = 2.0 * std::numbers::pi;
+    double angle = std::fmod(std::fabs(radians), turn);
+    return angle < 0 ? angle + turn : angle;
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QSize PictureBox::innerSize() const
+{
+    return QSize(std::max(0, width() - 2 * BorderWidth), std::max(0, height() - 2 * BorderWidth));
+}
+
+void PictureBox::setScaleMode(ScaleMode mode)
+{
+    m_scaleMode = mode;
+}
+
+int PictureBox::unitsPerPixel() const
+{
+    return m_scaleMode == ScaleMode::Twips ? TwipsPerPixel : 1;
+}
+
+double PictureBox::ScaleLeft() const
+{
+    return m_scaleMode == ScaleMode::User ? m_scaleLeft : 0.0;
+}
+
+double PictureBox::ScaleTop() const
+{
+    return m_scaleMode == ScaleMode::User ? m_scaleTop : 0.0;
+}
+
+double PictureBox::ScaleWidth() const
+{
+    return m_scaleMode == ScaleMode::User ? m_scaleWidth : innerSize().width() * unitsPerPixel();
+}
+
+double PictureBox::ScaleHeight() const
+{
+    return m_scaleMode == ScaleMode::User ? m_scaleHeight : innerSize().height() * unitsPerPixel();
+}
+
+void PictureBox::Scale(double x1, double y1, double x2, double y2)
+{
+    m_scaleMode = ScaleMode::User;
+    m_scaleLeft = x1;
+    m_scaleTop = y1;
+    m_scaleWidth = x2 - x1;
+    m_scaleHeight = y2 - y1;
+}
+
+void PictureBox::setBackColor(qint32 color)
+{
+    m_backColor = color;
+    Cls();
+}
+
+void PictureBox::Cls()
+{
+    ensureImageSize();
+    m_image.fill(toQColor(m_backColor));
+    m_currentX = 0;
+    m_currentY = 0;
+    changed(QRect(QPoint(0, 0), innerSize()));
+}
+
+QPointF PictureBox::toPixels(double x, double y) const
+{
+    const QSize inner = innerSize();
+    return QPointF((x - ScaleLeft()) * inner.width() / ScaleWidth(),
+                   (y - ScaleTop()) * inner.height() / ScaleHeight());
+}
+
+QPoint PictureBox::toPixel(double x, double y) const
+{
+    // Pixel i covers [i, i + 1); the small margin keeps whole numbers that arrive as 2.9999...
+    // on their own pixel.
+    constexpr double kMargin = 1e-6;
+    const QPointF p = toPixels(x, y);
+    return QPoint(static_cast<int>(std::floor(p.x() + kMargin)),
+                  static_cast<int>(std::floor(p.y() + kMargin)));
+}
+
+double PictureBox::pixelsPerUnitX() const
+{
+    return innerSize().width() / std::fabs(ScaleWidth());
+}
+
+void PictureBox::changed(const QRect &pixels)
+{
+    update(pixels.translated(BorderWidth, BorderWidth));
+}
+
+void PictureBox::paintOnImage(qint32 color, const std::function<void(QPainter &)> &draw)
+{
+    ensureImageSize();
+    QPainter painter(&m_image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(toQColor(color));
+    pen.setWidthF(1.0);
+    pen.setCapStyle(Qt::SquareCap); // a segment includes its end point
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    draw(painter);
+}
+
+void PictureBox::Print(const QString &text)
+{
+    ensureImageSize();
+    const QPointF at = toPixels(m_currentX, m_currentY);
+    QPainter painter(&m_image);
+    painter.setFont(font());
+    painter.setPen(toQColor(m_foreColor));
+    const QFontMetricsF metrics(font(), &m_image);
+    painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
+    painter.end();
+    changed(QRectF(at, QSizeF(metrics.horizontalAdvance(text), metrics.height()))
+                .toAlignedRect()
+                .adjusted(-2, 0, 2, 0));
+    m_currentX = ScaleLeft();
+    m_currentY += TextHeight(text);
+}
+
+double PictureBox::TextWidth(const QString &text) const
+{
+    ensureImageSize();
+    const QFontMetricsF metrics(font(), &m_image);
+    return metrics.horizontalAdvance(text) / pixelsPerUnitX();
+}
+
+double PictureBox::TextHeight(const QString &) const
+{
+    ensureImageSize();
+    const QFontMetricsF metrics(font(), &m_image);
+    return metrics.height() * std::fabs(ScaleHeight()) / innerSize().height();
+}
+
+void PictureBox::Line(float x1, float y1, float x2, float y2, qint32 color)
+{
+    Line(x1, y1, x2, y2, color, LineShape::Segment);
+}
+
+void PictureBox::Line(float x1, float y1, float x2, float y2, qint32 color, LineShape shape)
+{
+    const QPoint a = toPixel(x1, y1);
+    const QPoint b = toPixel(x2, y2);
+    const QRect bounds = QRect(a, b).normalized();
+    if (shape == LineShape::Box) {
+        // Edges as one-pixel strips: exact on every device pixel ratio, both corners included.
+        paintOnImage(color, [&](QPainter &painter) {
+            const QColor c = toQColor(color);
+            painter.fillRect(QRect(bounds.left(), bounds.top(), bounds.width(), 1), c);
+            painter.fillRect(QRect(bounds.left(), bounds.bottom(), bounds.width(), 1), c);
+            painter.fillRect(QRect(bounds.left(), bounds.top(), 1, bounds.height()), c);
+            painter.fillRect(QRect(bounds.right(), bounds.top(), 1, bounds.height()), c);
+        });
+    } else {
+        paintOnImage(color, [&](QPainter &painter) { painter.drawLine(a, b); });
+    }
+    changed(bounds.adjusted(-1, -1, 1, 1));
+}
+
+void PictureBox::Circle(float x, float y, float radius, qint32 color)
+{
+    const QPoint centre = toPixel(x, y);
+    const int r = static_cast<int>(std::lround(std::fabs(radius) * pixelsPerUnitX()));
+    paintOnImage(color, [&](QPainter &painter) { painter.drawEllipse(centre, r, r); });
+    changed(QRect(centre.x() - r, centre.y() - r, 2 * r + 1, 2 * r + 1).adjusted(-1, -1, 1, 1));
+}
+
+void PictureBox::Circle(float x, float y, float radius, qint32 color, float start, float end)
+{
+    const QPoint centre = toPixel(x, y);
+    const int r = static_cast<int>(std::lround(std::fabs(radius) * pixelsPerUnitX()));
+    const double from = normalisedAngle(start);
+    double span = normalisedAngle(end) - from;
+    if (span <= 0)
+        span += 2.0 * std::numbers::pi;
+    const QRect square(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
+    // The painter's angles run counter-clockwise on the screen, whichever way the scale's y grows.
+    paintOnImage(color, [&](QPainter &painter) {
+        painter.drawArc(square, degrees16(from), degrees16(span));
+    });
+    changed(square.adjusted(-1, -1, 2, 2));
+}
+
+qint32 PictureBox::Point(double x, double y) const
+{
+    const QPoint p = toPixel(x, y);
+    if (!QRect(QPoint(0, 0), innerSize()).contains(p))
+        return -1;
+    ensureImageSize();
+    const qreal ratio = m_image.devicePixelRatio();
+    return toColorNumber(
+        m_image.pixelColor(static_cast<int>(p.x() * ratio), static_cast<int>(p.y() * ratio)));
+}
+
+void PictureBox::PSet(double x, double y, qint32 color)
+{
+    const QPoint p = toPixel(x, y);
+    if (!QRect(QPoint(0, 0), innerSize()).contains(p))
+        return;
+    ensureImageSize();
+    const qreal ratio = m_image.devicePixelRatio();
+    if (ratio == 1.0) {
+        m_image.setPixel(p, toQColor(color).rgb());
+    } else {
+        const QRect device =
+            QRectF(p.x() * ratio, p.y() * ratio, ratio, ratio).toAlignedRect() & m_image.rect();
+        const QRgb rgb = toQColor(color).rgb();
+        for (int row = device.top(); row <= device.bottom(); ++row)
+            for (int column = device.left(); column <= device.right(); ++column)
+                m_image.setPixel(column, row, rgb);
+    }
+    changed(QRect(p, QSize(1, 1)));
+}
+
+const QImage &PictureBox::image() const
+{
+    ensureImageSize();
+    return m_image;
+}
+
+void PictureBox::ensureImageSize() const
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize device = innerSize() * ratio;
+    if (m_image.size() == device && m_image.devicePixelRatio() == ratio)
+        return;
+    QImage resized(device, QImage::Format_RGB32);
+    resized.setDevicePixelRatio(ratio);
+    resized.fill(toQColor(m_backColor));
+    if (!m_image.isNull()) {
+        QPainter painter(&resized);
+        painter.drawImage(QPoint(0, 0), m_image);
+    }
+    m_image = resized;
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    ensureImageSize();
+    QPainter painter(this);
+    const QRect inner(QPoint(BorderWidth, BorderWidth), innerSize());
+    const QRect dirty = event->rect() & inner;
+    if (!dirty.isEmpty()) {
+        // The source rectangle counts device pixels of the image.
+        const qreal ratio = m_image.devicePixelRatio();
+        const QRectF source(QPointF(dirty.topLeft() - inner.topLeft()) * ratio,
+                            QSizeF(dirty.size()) * ratio);
+        painter.drawImage(QRectF(dirty), m_image, source);
+    }
+    if (!inner.contains(event->rect()))
+        qDrawWinPanel(&painter, rect(), palette(), true);
+}

@@ -1,0 +1,127 @@
+#include "SoundPlayer.h"
+
+#define SDL_MAIN_HANDLED
+#include <SDL.h>
+
+#include <QElapsedTimer>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <numbers>
+
+namespace {
+
+constexpr SDL_AudioFormat kFormat = AUDIO_S16SYS;
+constexpr int kChannels = 1;
+constexpr int kBytesPerSample = 2;
+constexpr int kDeviceBufferSamples = 1024;
+
+int durationMs(qsizetype bytes)
+{
+    return static_cast<int>(bytes / kBytesPerSample * 1000 / SoundPlayer::SampleRate);
+}
+
+} // namespace
+
+SoundPlayer::SoundPlayer(Wait wait) : m_wait(std::move(wait))
+{
+    SDL_SetMainReady();
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        std::fprintf(stderr, "quillow: no sound: %s\n", SDL_GetError());
+        return;
+    }
+    m_audioReady = true;
+    SDL_AudioSpec wanted{};
+    wanted.freq = SampleRate;
+    wanted.format = kFormat;
+    wanted.channels = kChannels;
+    wanted.samples = kDeviceBufferSamples;
+    SDL_AudioSpec obtained{};
+    // No changes allowed: SDL converts to the hardware itself, and the samples we queue are
+    // exactly what the device is given.
+    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    if (m_device == 0) {
+        std::fprintf(stderr, "quillow: no sound device: %s\n", SDL_GetError());
+        return;
+    }
+    m_bufferSamples = obtained.samples;
+    SDL_PauseAudioDevice(m_device, 0);
+}
+
+SoundPlayer::~SoundPlayer()
+{
+    if (m_device != 0)
+        SDL_CloseAudioDevice(m_device);
+    if (m_audioReady)
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+QByteArray SoundPlayer::fallbackTone()
+{
+    constexpr double kSeconds = 0.2;
+    constexpr double kFrequency = 660.0;
+    constexpr double kAmplitude = 8000.0;
+    const int count = static_cast<int>(SampleRate * kSeconds);
+    const int fade = SampleRate / 100;
+    QByteArray bytes(count * kBytesPerSample, Qt::Uninitialized);
+    auto *samples = reinterpret_cast<qint16 *>(bytes.data());
+    for (int i = 0; i < count; ++i) {
+        const double envelope = std::min({1.0, double(i) / fade, double(count - 1 - i) / fade});
+        const double phase = 2.0 * std::numbers::pi * kFrequency * i / SampleRate;
+        samples[i] = static_cast<qint16>(std::lround(kAmplitude * envelope * std::sin(phase)));
+    }
+    return bytes;
+}
+
+QByteArray SoundPlayer::load(const QString &fileName) const
+{
+    SDL_AudioSpec spec{};
+    Uint8 *buffer = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV(fileName.toLocal8Bit().constData(), &spec, &buffer, &length))
+        return {};
+    SDL_AudioCVT cvt{};
+    QByteArray bytes;
+    const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kFormat,
+                                        kChannels, SampleRate);
+    if (built == 0) {
+        bytes = QByteArray(reinterpret_cast<const char *>(buffer), length);
+    } else if (built > 0) {
+        bytes.resize(static_cast<qsizetype>(length) * cvt.len_mult);
+        std::memcpy(bytes.data(), buffer, length);
+        cvt.buf = reinterpret_cast<Uint8 *>(bytes.data());
+        cvt.len = static_cast<int>(length);
+        if (SDL_ConvertAudio(&cvt) == 0)
+            bytes.resize(cvt.len_cvt);
+        else
+            bytes.clear();
+    }
+    SDL_FreeWAV(buffer);
+    return bytes;
+}
+
+void SoundPlayer::play(const QString &fileName)
+{
+    QByteArray samples = load(fileName);
+    if (samples.isEmpty())
+        samples = fallbackTone();
+    const int length = durationMs(samples.size());
+
+    QElapsedTimer clock;
+    clock.start();
+    if (m_device != 0) {
+        SDL_ClearQueuedAudio(m_device);
+        SDL_QueueAudio(m_device, samples.constData(), static_cast<Uint32>(samples.size()));
+    }
+    for (;;) {
+        const qint64 left = length - clock.elapsed();
+        const bool queued = m_device != 0 && SDL_GetQueuedAudioSize(m_device) > 0;
+        if (left <= 0 && !queued)
+            break;
+        m_wait(left > 0 ? static_cast<int>(std::min<qint64>(left, 10)) : 2);
+    }
+    // The device still holds its last buffer.
+    if (m_device != 0)
+        m_wait(m_bufferSamples * 1000 / SampleRate);
+}
