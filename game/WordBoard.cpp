@@ -1,0 +1,55 @@
+#include "WordBoard.h"
+
+#include "IPlatformServices.h"
+#include "Integer16.h"
+#include "PictureBox.h"
+#include "RunTimeError.h"
+
+WordBoard::WordBoard(PictureBox &board, PictureBox &letterBox, IPlatformServices &services)
+    : m_board(board), m_letterBox(letterBox), m_services(services)
+{}
+
+qint16 &WordBoard::slotXAt(int i)
+{
+    if (i < 1 || i > SlotCount)
+        throw RunTimeError(ErrorNumber::SubscriptOutOfRange);
+    return m_slotX[static_cast<size_t>(i - 1)];
+}
+
+qint16 WordBoard::slotX(int i) const
+{
+    return const_cast<WordBoard *>(this)->slotXAt(i);
+}
+
+void WordBoard::DrawWordBoard(qint16 n)
+{
+    const int rowWidth = SlotStep * n - (SlotStep - SlotSize);
+    const qint16 y = toInteger16((m_board.ScaleHeight() - SlotSize) / 2.0);
+    qint16 x = toInteger16((m_board.ScaleWidth() - rowWidth) / 2.0);
+    m_board.Cls();
+    for (int i = 1; i <= n; ++i) {
+        DrawSlot(x, y);
+        slotXAt(i) = x;
+        x = addInteger16(x, SlotStep);
+    }
+}
+
+void WordBoard::DrawSlot(qint16 x, qint16 y)
+{
+    using Shape = PictureBox::LineShape;
+    m_board.Line(x, y, x + SlotSize, y, TopLineColor, Shape::Box);
+    for (int i = 1; i <= Shades; ++i)
+        m_board.Line(x + i, y + i, x + SlotSize - i, y + SlotSize - i, shadeColor(i), Shape::Box);
+}
+
+void WordBoard::RevealLetter(const QString &, qint16 position)
+{
+    const qint16 left = slotX(position);
+    const qint16 lastRow = toInteger16(m_letterBox.ScaleHeight() - 1);
+    for (int row = 0; row <= lastRow; ++row) {
+        m_services.pause(RevealRowPauseMs);
+        const qint16 lastColumn = toInteger16(m_letterBox.ScaleWidth() - 1);
+        for (int column = 0; column <= lastColumn; ++column)
+            m_board.PSet(left + column, row, m_letterBox.Point(column, row));
+    }
+}
