@@ -2,12 +2,243 @@
 
 #include "CDicitionaryInterface.h"
 #include "CSecretWord.h"
+#include "CommandButton.h"
+#include "EndOfGame.h"
+#include "GallowsFigure.h"
+#include "GameSounds.h"
 #include "IPlatformServices.h"
+#include "Integer16.h"
+#include "PictureBox.h"
+#include "RunTimeError.h"
+#include "WordFileFormat.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+
+namespace {
+
+const QString kNameNeededText = QStringLiteral("Please enter your first name before continuing.");
+const QString kNameNeededTitle = QStringLiteral("First name needed to continue");
+
+constexpr qint32 kGuessColor = RGB(200, 10, 10);
+constexpr int kGuessTop = 5;
+constexpr int kLetterBoxWidth = 44;
+
+} // namespace
 
 GameExecutive::GameExecutive(IPlatformServices &services, QWidget *parent)
     : QWidget(parent), m_services(services)
 {
     ui.setupUi(this);
+    m_wordBoard = std::make_unique<WordBoard>(*ui.WordBox, *ui.picLetter, services);
+    connectHandlers();
 }
 
 GameExecutive::~GameExecutive() = default;
+
+void GameExecutive::connectHandlers()
+{
+    auto on = [this](QAbstractButton *button, void (GameExecutive::*handler)()) {
+        connect(button, &QAbstractButton::clicked, this,
+                [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
+    };
+    on(ui.cmdSignIn, &GameExecutive::cmdSignIn_Click);
+    on(ui.cmdAdult, &GameExecutive::cmdAdult_Click);
+    on(ui.cmdChild, &GameExecutive::cmdChild_Click);
+    on(ui.cmdReset, &GameExecutive::cmdReset_Click);
+    on(ui.cmdQuit, &GameExecutive::cmdQuit_Click);
+    for (int i = 0; i < GameExecutiveLayout::LetterCount; ++i) {
+        const auto index = static_cast<qint16>(i);
+        connect(ui.Letter[i], &QAbstractButton::clicked, this,
+                [this, index] { runHandler([this, index] { Letter_Click(index); }); });
+    }
+}
+
+void GameExecutive::runHandler(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const RunTimeError &error) {
+        m_services.showMessage(QStringLiteral("Run-time error '%1':\n\n%2")
+                                   .arg(error.number())
+                                   .arg(error.description()),
+                               QStringLiteral("Quillow"), MessageBoxFlags::Critical);
+        hide();
+        QCoreApplication::exit(RunTimeErrorExitStatus);
+    }
+}
+
+void GameExecutive::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_activated) {
+        m_activated = true;
+        runHandler([this] { Form_Activate(); });
+    }
+}
+
+void GameExecutive::Form_Load()
+{
+    m_dictionary = std::make_unique<CDicitionaryInterface>(m_services);
+    ui.picLetter->resize(kLetterBoxWidth, toInteger16(ui.WordBox->ScaleHeight()));
+    ui.Canvas1->show();
+    ui.fraOne->show();
+    ui.picLetter->hide();
+    ui.LetterFrame->hide();
+    ui.WordBox->hide();
+    ui.Canvas->hide();
+    ui.cmdReset->hide();
+    ui.cmdAddWord->hide();
+    ui.cmdQuit->hide();
+    m_rightGuesses = 0;
+    m_wrongGuesses = 0;
+    centreScale(*ui.Canvas);
+    centreScale(*ui.Canvas1);
+}
+
+void GameExecutive::centreScale(PictureBox &box)
+{
+    const qint16 m = toInteger16(box.ScaleWidth() / 2);
+    const qint16 r = toInteger16(box.ScaleHeight() / 2);
+    box.Scale(-m, r, m, -r);
+}
+
+void GameExecutive::Form_Activate()
+{
+    for (qint16 n = 1; n <= GallowsFigure::StageCount; ++n)
+        DrawStage(n);
+    ui.txtName->setFocus();
+}
+
+void GameExecutive::cmdSignIn_Click()
+{
+    if (ui.txtName->text().isEmpty()) {
+        m_services.showMessage(kNameNeededText, kNameNeededTitle, MessageBoxFlags::OkOnly);
+        ui.txtName->setFocus();
+        return;
+    }
+    m_playerName = ui.txtName->text();
+    ui.fraOne->hide();
+    ui.fraTwo->show();
+}
+
+void GameExecutive::cmdAdult_Click()
+{
+    m_level = WordFileFormat::AdultLevel;
+    StartNewGame();
+}
+
+void GameExecutive::cmdChild_Click()
+{
+    m_level = WordFileFormat::ChildLevel;
+    StartNewGame();
+}
+
+void GameExecutive::StartNewGame()
+{
+    ui.Canvas1->hide();
+    ui.fraTwo->hide();
+    ui.picLetter->show();
+    ui.LetterFrame->show();
+    ui.WordBox->show();
+    ui.Canvas->show();
+    ui.cmdReset->show();
+    ui.cmdAddWord->show();
+    ui.cmdQuit->show();
+    ui.Canvas->Cls();
+    ui.Canvas->show();
+    ui.picLetter->Cls();
+    for (CommandButton *letter : ui.Letter)
+        letter->show();
+    m_secretWord = m_dictionary->getWord(m_level);
+    DrawWordBoard();
+    m_wrongGuesses = 0;
+    m_rightGuesses = 0;
+}
+
+void GameExecutive::cmdReset_Click()
+{
+    StartNewGame();
+}
+
+void GameExecutive::cmdQuit_Click()
+{
+    PlaySound(GameSounds::Goodbye);
+    close();
+}
+
+void GameExecutive::PlaySound(const QString &name)
+{
+    m_services.playSound(name);
+}
+
+void GameExecutive::Letter_Click(qint16 Index)
+{
+    CommandButton *button = ui.Letter.at(static_cast<size_t>(Index));
+    const QString letter = button->Caption();
+    button->hide();
+    repaint(); // the button is gone before the sounds and the reveal hold the window
+
+    PictureBox &box = *ui.picLetter;
+    box.setForeColor(kGuessColor);
+    box.Cls();
+    const double width = box.TextWidth(letter);
+    box.setCurrentX(static_cast<float>((box.ScaleWidth() - width) / 2));
+    box.setCurrentY(kGuessTop);
+    box.Print(letter);
+
+    Compare(letter);
+}
+
+void GameExecutive::Compare(const QString &letter)
+{
+    const qint16 n = toInteger16(m_secretWord->numLetters());
+    bool found = false;
+    for (int p = 1; p <= n; ++p) {
+        const auto position = static_cast<qint16>(p);
+        if (m_secretWord->hasLetterAt(letter, position)) {
+            found = true;
+            PlaySound(GameSounds::Hit);
+            m_rightGuesses = addInteger16(m_rightGuesses, 1);
+            RevealLetter(letter, position);
+        }
+    }
+    if (!found) {
+        PlaySound(GameSounds::Miss);
+        m_wrongGuesses = addInteger16(m_wrongGuesses, 1);
+        DrawStage(m_wrongGuesses);
+    }
+    CheckEndOfGame();
+}
+
+void GameExecutive::CheckEndOfGame()
+{
+    const QString prompt = EndOfGame::prompt(*m_secretWord, m_level);
+    if (m_wrongGuesses == EndOfGame::LosingMisses) {
+        m_services.showMessage(prompt, EndOfGame::lossTitle(m_playerName), MessageBoxFlags::OkOnly);
+        PlaySound(GameSounds::Loss);
+        StartNewGame();
+        return;
+    }
+    if (m_rightGuesses == m_secretWord->numLetters()) {
+        m_services.showMessage(prompt, EndOfGame::winTitle(m_playerName), MessageBoxFlags::OkOnly);
+        PlaySound(GameSounds::Win);
+        StartNewGame();
+    }
+}
+
+void GameExecutive::DrawWordBoard()
+{
+    m_wordBoard->DrawWordBoard(toInteger16(m_secretWord->numLetters()));
+}
+
+void GameExecutive::RevealLetter(const QString &letter, qint16 position)
+{
+    m_wordBoard->RevealLetter(letter, position);
+}
+
+void GameExecutive::DrawStage(qint16 n)
+{
+    GallowsFigure::drawStage(n, *ui.Canvas, *ui.Canvas1);
+}

@@ -1,17 +1,24 @@
 #pragma once
 
 #include "GameExecutiveLayout.h"
+#include "WordBoard.h"
 
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class CDicitionaryInterface;
 class CSecretWord;
 class IPlatformServices;
+class PictureBox;
 
-// The game's one window and the logic behind it.
+// The game's one window and the logic behind it: the event handlers of its controls and the
+// state of the running game. The handlers run one at a time on the user-interface thread.
+//
+// Form_Load must be called, and must return, before the window is shown: it reads the word file
+// and throws ProgramEnd or RunTimeError when the game cannot start.
 class GameExecutive : public QWidget
 {
     Q_OBJECT
@@ -20,17 +27,47 @@ public:
     explicit GameExecutive(IPlatformServices &services, QWidget *parent = nullptr);
     ~GameExecutive() override;
 
-    const GameExecutiveLayout &controls() const { return ui; }
+    void Form_Load();
+    void Form_Activate();
+    void cmdSignIn_Click();
+    void cmdAdult_Click();
+    void cmdChild_Click();
+    void cmdReset_Click();
+    void cmdQuit_Click();
+    void Letter_Click(qint16 Index);
+    void Compare(const QString &letter);
 
+    const GameExecutiveLayout &controls() const { return ui; }
     qint16 level() const { return m_level; }
     QString playerName() const { return m_playerName; }
     qint16 rightGuesses() const { return m_rightGuesses; }
     qint16 wrongGuesses() const { return m_wrongGuesses; }
     std::shared_ptr<const CSecretWord> secretWord() const { return m_secretWord; }
+    const WordBoard &wordBoard() const { return *m_wordBoard; }
+
+    // Exit status of a program ended by a run-time error that no handler expected.
+    static constexpr int RunTimeErrorExitStatus = 3;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void StartNewGame();
+    void PlaySound(const QString &name);
+    void CheckEndOfGame();
+    void DrawWordBoard();
+    void RevealLetter(const QString &letter, qint16 position);
+    void DrawStage(qint16 n);
+
+    static void centreScale(PictureBox &box);
+    void connectHandlers();
+    // Runs a handler; a run-time error it did not expect is reported and ends the program.
+    void runHandler(const std::function<void()> &handler);
+
     IPlatformServices &m_services;
     GameExecutiveLayout ui;
+    std::unique_ptr<WordBoard> m_wordBoard;
+    bool m_activated = false;
 
     std::unique_ptr<CDicitionaryInterface> m_dictionary;
     std::shared_ptr<CSecretWord> m_secretWord;

@@ -1,13 +1,15 @@
 #include "DesktopServices.h"
-#include "GameExecutive.h"
+#include "GameLauncher.h"
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char *argv[])
 {
+    // A file-size limit makes a write fail with an error the game reports, instead of killing it.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     DesktopServices services;
-    GameExecutive window(services);
-    window.show();
-    return app.exec();
+    return runQuillow(services);
 }

@@ -1,0 +1,29 @@
+#include "GameLauncher.h"
+
+#include "GameExecutive.h"
+#include "IPlatformServices.h"
+#include "ProgramEnd.h"
+#include "RunTimeError.h"
+#include "StartupError.h"
+
+#include <QApplication>
+
+namespace {
+constexpr int kUnreadableWordFileExitStatus = 2;
+} // namespace
+
+int runQuillow(IPlatformServices &services)
+{
+    GameExecutive window(services);
+    try {
+        window.Form_Load();
+    } catch (const ProgramEnd &end) {
+        return end.exitStatus();
+    } catch (const RunTimeError &error) {
+        services.showMessage(startupErrorText(error), QStringLiteral("Quillow"),
+                             MessageBoxFlags::Critical);
+        return kUnreadableWordFileExitStatus;
+    }
+    window.show();
+    return QApplication::exec();
+}

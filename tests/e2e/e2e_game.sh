@@ -1,0 +1,184 @@
+#!/usr/bin/env bash
+# Plays two whole games with the real quillow binary in a real X window (Xvfb): one won, one
+# lost. Clicks with xdotool, reads pixels from screenshots, and checks the order of the sounds
+# that SDL's disk audio driver recorded.
+#
+#   e2e_game.sh QUILLOW_BINARY FOLDER_WITH_SOUNDS AUDIO_TRACE_BINARY
+set -euo pipefail
+
+quillow=$1
+sounds=$2
+audio_trace=$3
+
+work=$(mktemp -d)
+xvfb_pid=
+game_pid=
+cleanup() {
+    # E2E_SHOTS=<folder> keeps the screenshots for a look.
+    [ -n "${E2E_SHOTS:-}" ] && cp "$work"/*.png "$E2E_SHOTS"/ 2>/dev/null || true
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# A display of our own, whichever number is free.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# --- helpers ---------------------------------------------------------------------------------
+
+window_named() { # NAME -> id of the visible window with exactly that title (waits up to 20 s)
+    local name=$1 id=
+    for _ in $(seq 200); do
+        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1) || true
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+window_gone() { # ID -> waits until the window is no longer viewable
+    for _ in $(seq 100); do
+        xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
+        xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable' || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+click() { # X Y in the game window's coordinates
+    xdotool mousemove --window "$W" "$1" "$2" click 1
+}
+
+shoot() { # FILE: a picture of the game window alone
+    import -window "$W" "$1"
+}
+
+count_colour() { # FILE X Y WIDTH HEIGHT HEX -> number of pixels of that colour in the rectangle
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage txt:- | grep -ci "#$6" || true
+}
+
+colour_at() { # FILE X Y -> hex colour
+    convert "$1" -crop "1x1+$2+$3" +repage txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1
+}
+
+letter() { # A-Z -> the window coordinates of that letter button's centre
+    local i=$(($(printf '%d' "'$1") - 65))
+    echo "$((68 + 40 * (i % 13))) $((36 + 32 * (i / 13)))"
+}
+
+guess() { # LETTERS: clicks each letter button and lets its sounds and reveal finish
+    local c
+    for c in $(echo "$1" | grep -o .); do
+        click $(letter "$c")
+        sleep "${2:-1.2}"
+    done
+}
+
+start_game() { # NAME: starts the binary in a fresh program folder and plays up to the first word
+    rm -rf "$work/program" "$work/sounds"
+    mkdir -p "$work/program" "$work/sounds"
+    cp "$quillow" "$work/program/quillow"
+    printf 'Bee\r\n' >"$work/program/Dictionary.txt"
+    cp "$sounds"/*.wav "$work/sounds/"
+    rm -f "$work/audio.raw"
+    (cd "$work/sounds" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" \
+        exec "$work/program/quillow" 2>"$work/stderr") &
+    game_pid=$!
+    W=$(window_named Quillow) || fail "the game window did not appear"
+    xdotool windowfocus --sync "$W" 2>/dev/null || true
+}
+
+sign_in_child() { # NAME
+    click 452 37
+    xdotool type --delay 60 "$1"
+    click 392 96
+    sleep 0.5
+    click 464 96
+    sleep 0.5
+}
+
+close_box() { # ID
+    xdotool key Return
+    window_gone "$1" || fail "the message box did not close"
+}
+
+quit_game() {
+    sleep 2.5
+    click 676 348
+    local status=0
+    wait "$game_pid" || status=$?
+    game_pid=
+    [ "$status" -eq 0 ] || fail "QUIT ended the program with status $status"
+}
+
+sounds_played() {
+    "$audio_trace" "$work/audio.raw" "$work"/sounds/*.wav | tr '\n' ' ' | sed 's/ $//'
+}
+
+# --- a won game ------------------------------------------------------------------------------
+
+start_game
+eval "$(xdotool getwindowgeometry --shell "$W")"
+[ "${WIDTH}x${HEIGHT}" = "792x424" ] || fail "window is ${WIDTH}x${HEIGHT}, not 792x424"
+
+shoot "$work/signin.png"
+# The name box (white) inside the sign-in frame, and the complete figure on the cyan Canvas1.
+[ "$(colour_at "$work/signin.png" 452 37)" = "#FFFFFF" ] || fail "no name box where the layout puts it"
+[ "$(colour_at "$work/signin.png" 139 187)" = "#C0FFFF" ] || fail "Canvas1 is not shown"
+figure=$(count_colour "$work/signin.png" 138 186 501 221 000000)
+[ "$figure" -gt 300 ] || fail "Canvas1 shows $figure black pixels, not the whole figure"
+
+sign_in_child Zoe
+guess B
+guess E 0.2
+box=$(window_named 'Congratulations! You Won Zoe!') || fail "no win message naming the player"
+xdotool windowmove "$box" 0 600
+sleep 0.3
+shoot "$work/won.png"
+for slot in 0 1 2; do
+    red=$(count_colour "$work/won.png" $((18 + 302 + 60 * slot)) 106 40 65 C80A0A)
+    [ "$red" -gt 20 ] || fail "slot $((slot + 1)) shows no revealed letter"
+done
+close_box "$box"
+quit_game
+played=$(sounds_played)
+[ "$played" = "music.wav music.wav music.wav winner.wav goodbye.wav" ] ||
+    fail "won game played: $played"
+
+# --- a lost game -----------------------------------------------------------------------------
+
+start_game
+sign_in_child Zoe
+guess ACDFG 0.8
+click $(letter H)
+box=$(window_named 'You are a Loser Zoe!') || fail "no loss message naming the player"
+xdotool windowmove "$box" 0 600
+sleep 0.3
+shoot "$work/lost.png"
+figure=$(count_colour "$work/lost.png" 42 194 285 213 000000)
+[ "$figure" -gt 250 ] || fail "Canvas shows $figure black pixels, not the whole figure"
+leg=$(count_colour "$work/lost.png" 203 338 3 3 000000)
+[ "$leg" -gt 0 ] || fail "the right leg is missing from the figure"
+close_box "$box"
+quit_game
+played=$(sounds_played)
+[ "$played" = "no.wav no.wav no.wav no.wav no.wav no.wav scream.wav goodbye.wav" ] ||
+    fail "lost game played: $played"
+
+echo "e2e: 2 passed, 0 failed"
