@@ -8,13 +8,17 @@
 #include "GameSounds.h"
 #include "IPlatformServices.h"
 #include "Integer16.h"
+#include "NewEntryCheck.h"
 #include "PictureBox.h"
 #include "RunTimeError.h"
+#include "WordFileAppender.h"
 #include "WordFileFormat.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 namespace {
 
@@ -48,6 +52,10 @@ void GameExecutive::connectHandlers()
     on(ui.cmdChild, &GameExecutive::cmdChild_Click);
     on(ui.cmdReset, &GameExecutive::cmdReset_Click);
     on(ui.cmdQuit, &GameExecutive::cmdQuit_Click);
+    on(ui.cmdAddWord, &GameExecutive::cmdAddWord_Click);
+    on(ui.optAdultWord, &GameExecutive::optAdultWord_Click);
+    on(ui.optChildWord, &GameExecutive::optChildWord_Click);
+    on(ui.cmdAddWordtoDicitonary, &GameExecutive::cmdAddWordtoDicitonary_Click);
     for (int i = 0; i < GameExecutiveLayout::LetterCount; ++i) {
         const auto index = static_cast<qint16>(i);
         connect(ui.Letter[i], &QAbstractButton::clicked, this,
@@ -241,4 +249,56 @@ void GameExecutive::RevealLetter(const QString &letter, qint16 position)
 void GameExecutive::DrawStage(qint16 n)
 {
     GallowsFigure::drawStage(n, *ui.Canvas, *ui.Canvas1);
+}
+
+void GameExecutive::setAddWordPanelVisible(bool visible)
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             ui.fraAddWord, ui.Label4, ui.Label3, ui.txtWord, ui.txtDefinition, ui.optAdultWord,
+             ui.optChildWord, ui.cmdAddWordtoDicitonary})
+        control->setVisible(visible);
+}
+
+void GameExecutive::setLettersEnabled(bool enabled)
+{
+    for (CommandButton *letter : ui.Letter)
+        letter->setEnabled(enabled);
+}
+
+void GameExecutive::cmdAddWord_Click()
+{
+    setAddWordPanelVisible(true);
+    setLettersEnabled(false);
+}
+
+void GameExecutive::optAdultWord_Click()
+{
+    ui.txtDefinition->setEnabled(true);
+}
+
+void GameExecutive::optChildWord_Click()
+{
+    ui.txtDefinition->setEnabled(false);
+}
+
+void GameExecutive::cmdAddWordtoDicitonary_Click()
+{
+    const QString word = ui.txtWord->text();
+    const QString definition = ui.txtDefinition->text();
+    const qint16 level =
+        ui.optAdultWord->isChecked() ? WordFileFormat::AdultLevel : WordFileFormat::ChildLevel;
+    if (const auto refusal = checkNewEntry(word, definition, level)) {
+        m_services.showMessage(refusal->text, refusal->title, MessageBoxFlags::OkOnly);
+        (refusal->field == EntryRefusal::Field::Word ? ui.txtWord : ui.txtDefinition)->setFocus();
+        return;
+    }
+    const QStringList entry = level == WordFileFormat::AdultLevel
+                                  ? QStringList{WordFileFormat::AdultMarker + word, definition}
+                                  : QStringList{word};
+    WordFileAppender file(m_services, WordFileFormat::pathInFolder(m_services.programFolder()));
+    if (!file.append(entry))
+        return; // the player has been told; the panel stays open for another try
+    setLettersEnabled(true);
+    setAddWordPanelVisible(false);
+    DrawWordBoard();
 }

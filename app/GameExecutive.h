@@ -36,6 +36,10 @@ public:
     void cmdQuit_Click();
     void Letter_Click(qint16 Index);
     void Compare(const QString &letter);
+    void cmdAddWord_Click();
+    void optAdultWord_Click();
+    void optChildWord_Click();
+    void cmdAddWordtoDicitonary_Click();
 
     const GameExecutiveLayout &controls() const { return ui; }
     qint16 level() const { return m_level; }
@@ -58,6 +62,8 @@ private:
     void DrawWordBoard();
     void RevealLetter(const QString &letter, qint16 position);
     void DrawStage(qint16 n);
+    void setAddWordPanelVisible(bool visible);
+    void setLettersEnabled(bool enabled);
 
     static void centreScale(PictureBox &box);
     void connectHandlers();

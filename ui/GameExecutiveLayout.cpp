@@ -14,6 +14,10 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
+// The layout was drawn for an 8-point interface font; the captions of the narrow buttons and
+// options fit only at that size.
+constexpr int kInterfacePointSize = 8;
+
 // The add-word panel was drawn with its top edge 720 twips above the window, which hides the
 // word box. It opens lower, with the same top as the sign-in panel, so all of it can be seen.
 constexpr int kAddWordPanelTop = 120;
@@ -33,6 +37,7 @@ QGroupBox *frame(QWidget *parent, const char *name, int left, int top, int width
 {
     auto *box = new QGroupBox(parent);
     place(box, name, left, top, width, height);
+    box->setAutoFillBackground(true); // a panel hides what lies under it
     return box;
 }
 
@@ -90,6 +95,7 @@ QRadioButton *option(QWidget *parent, const char *name, const QString &caption, 
 void GameExecutiveLayout::setupUi(QWidget *form)
 {
     form->setWindowTitle(QStringLiteral("Quillow"));
+    form->setFont(QFont(QStringLiteral("Arial"), kInterfacePointSize));
     form->resize(ClientWidth, ClientHeight);
 
     LetterFrame = frame(form, "LetterFrame", 600, 120, 8055, 1215);

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <sys/types.h>
+
+class IPlatformServices;
+
+// Appends entries to the word file without ever leaving it damaged. An entry is written in one
+// go at the end of the file and flushed to the disk; when writing fails part-way, the file is
+// cut back to its old length, so it holds either the whole entry or exactly what it held before.
+// A last line without its terminator is ended first, so the new entry does not run into it. A
+// missing file is created.
+//
+// Failures are told to the player: a missing folder (76) with the word file's not-found
+// message, a drive that is not ready (71) with the Retry or Cancel question, which carries out
+// the failed step again as often as asked; anything else (no permission, a full disk, an I/O
+// error) as "The word could not be added: <the system's reason>.".
+class WordFileAppender
+{
+public:
+    // The system calls that touch the file; tests stand in failures that a real disk gives
+    // only rarely (no medium in the drive, an I/O error part-way through a write).
+    struct SystemCalls
+    {
+        std::function<int(const char *path, int flags, mode_t mode)> open;
+        std::function<ssize_t(int fd, const void *data, size_t size, off_t offset)> pwrite;
+        std::function<int(int fd)> fsync;
+    };
+    static SystemCalls posixCalls();
+
+    WordFileAppender(IPlatformServices &services, QString path, SystemCalls calls = posixCalls());
+
+    // Writes the lines, each ended by CR LF, in the system's 8-bit encoding. True when the entry
+    // is on the disk; false when the player has been told why not.
+    bool append(const QStringList &lines);
+
+private:
+    IPlatformServices &m_services;
+    QString m_path;
+    SystemCalls m_calls;
+};
