@@ -108,6 +108,34 @@ private Q_SLOTS:
         QVERIFY(out.count(QByteArray(2, '\0')) < out.size() / 2); // not just silence
     }
 
+    void shippedSoundsAreShortDistinctPcm_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("longest");
+        QTest::newRow("hit") << "music.wav" << 0.45;
+        QTest::newRow("miss") << "no.wav" << 2.0;
+        QTest::newRow("loss") << "scream.wav" << 2.0;
+        QTest::newRow("win") << "winner.wav" << 2.0;
+        QTest::newRow("goodbye") << "goodbye.wav" << 2.0;
+    }
+
+    void shippedSoundsAreShortDistinctPcm()
+    {
+        QFETCH(QString, name);
+        QFETCH(double, longest);
+        int rate = 0;
+        const QByteArray samples =
+            WavFile::readSamples(QDir(QUILLOW_GAME_DIR).filePath(name), &rate);
+        QVERIFY2(!samples.isEmpty(), "not a 16-bit mono PCM file");
+        QCOMPARE(rate, SoundPlayer::SampleRate);
+        const double seconds = samples.size() / 2.0 / rate;
+        QVERIFY(seconds > 0.1 && seconds < longest);
+        const QStringList all{"music.wav", "no.wav", "scream.wav", "winner.wav", "goodbye.wav"};
+        for (const QString &other : all)
+            if (other != name)
+                QVERIFY(WavFile::readSamples(QDir(QUILLOW_GAME_DIR).filePath(other)) != samples);
+    }
+
     void withoutADeviceTheGameGoesOnWithTheSoundsLength()
     {
         qputenv("SDL_AUDIODRIVER", "no-such-driver");

@@ -1,0 +1,69 @@
+// quillow-check-words: reads a Quillow word file the way the game does and says what is wrong
+// with it, one line per finding.
+
+#include "WordFileChecker.h"
+#include "WordFileFormat.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+
+namespace {
+
+const char kHelp[] =
+    "Usage: quillow-check-words [FILE]\n"
+    "\n"
+    "Reads a Quillow word file with the game's own loader and prints one line per finding,\n"
+    "with its line number:\n"
+    "  - a word longer than 13 characters, which the game skips;\n"
+    "  - a word with characters no letter button can guess (a space, a hyphen, a digit,\n"
+    "    an accented letter), so that a game of it can only be lost;\n"
+    "  - an empty word, or an adult word with an empty definition;\n"
+    "  - a word that stands twice in the same level;\n"
+    "  - a level with no words;\n"
+    "  - what stops the game from starting: an adult word (\"*\" line) at the very end\n"
+    "    without its definition, more than 1000 words of one level, a file that cannot be\n"
+    "    read.\n"
+    "It ends with the number of words of each level.\n"
+    "\n"
+    "FILE defaults to Dictionary.txt beside this program. The file format: one line per child\n"
+    "word; an adult word is a line \"*\" followed by the word, then a line with its\n"
+    "definition; lines end with CR LF.\n"
+    "\n"
+    "Exit status: 0 when nothing was found, 1 when there are only warnings, 2 when the game\n"
+    "could not start with this file.\n";
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (args.size() > 1 || (args.size() == 1 && args.first().startsWith(u'-'))) {
+        std::fputs("usage: quillow-check-words [FILE]   (--help explains)\n", stderr);
+        return 2;
+    }
+    const QString path = args.isEmpty()
+                             ? WordFileFormat::pathInFolder(QCoreApplication::applicationDirPath())
+                             : args.first();
+
+    const WordFileChecker::Report report = WordFileChecker::check(path);
+    for (const auto &finding : report.findings) {
+        const char *severity =
+            finding.severity == WordFileChecker::Finding::Severity::Error ? "error" : "warning";
+        const QString where =
+            finding.line > 0
+                ? QStringLiteral("%1:%2").arg(QDir::toNativeSeparators(path)).arg(finding.line)
+                : QDir::toNativeSeparators(path);
+        std::printf("%s: %s: %s\n", qPrintable(where), severity, qPrintable(finding.text));
+    }
+    std::printf("%d adult words, %d child words; %lld finding%s\n", report.adultWords,
+                report.childWords, static_cast<long long>(report.findings.size()),
+                report.findings.size() == 1 ? "" : "s");
+    return report.exitStatus();
+}

@@ -1,0 +1,139 @@
+#include "WordFileChecker.h"
+
+#include "RunTimeError.h"
+#include "TextFileReader.h"
+#include "WordFileFormat.h"
+#include "WordFileLoader.h"
+
+#include <QHash>
+
+namespace {
+
+using Finding = WordFileChecker::Finding;
+
+QString levelName(qint16 level)
+{
+    return level == WordFileFormat::AdultLevel ? QStringLiteral("adult") : QStringLiteral("child");
+}
+
+// How a character that no letter button carries is shown in a finding.
+QString shown(QChar c)
+{
+    switch (c.unicode()) {
+    case u' ':
+        return QStringLiteral("a space");
+    case u'\n':
+        return QStringLiteral("a line feed");
+    case u'\t':
+        return QStringLiteral("a tab");
+    default:
+        return QStringLiteral("\"%1\"").arg(c);
+    }
+}
+
+class Collector : public WordFileLoader::Sink
+{
+public:
+    explicit Collector(WordFileChecker::Report &report) : m_report(report) {}
+
+    void entryLoaded(const WordFileEntry &entry) override
+    {
+        const bool adult = entry.level == WordFileFormat::AdultLevel;
+        (adult ? m_report.adultWords : m_report.childWords)++;
+        if (entry.word.isEmpty()) {
+            warn(entry.line, QStringLiteral("an empty %1 word").arg(levelName(entry.level)));
+        } else {
+            QStringList unguessable;
+            for (QChar c : entry.word) {
+                const QChar upper = c.toUpper();
+                if ((upper < u'A' || upper > u'Z') && !unguessable.contains(shown(c)))
+                    unguessable << shown(c);
+            }
+            if (!unguessable.isEmpty())
+                warn(entry.line, QStringLiteral("\"%1\" has %2, which no letter button can guess: "
+                                                "a game of it can only be lost")
+                                     .arg(entry.word, unguessable.join(QStringLiteral(", "))));
+            auto &seen = adult ? m_adultSeen : m_childSeen;
+            const QString key = entry.word.toUpper();
+            if (seen.contains(key))
+                warn(entry.line, QStringLiteral("\"%1\" is already a %2 word at line %3")
+                                     .arg(entry.word, levelName(entry.level))
+                                     .arg(seen.value(key)));
+            else
+                seen.insert(key, entry.line);
+        }
+        if (adult && entry.definition.isEmpty()) // the definition stands on the next line
+            warn(entry.line + 1,
+                 QStringLiteral("the adult word \"%1\" has an empty definition").arg(entry.word));
+    }
+
+    void entrySkipped(const WordFileEntry &entry) override
+    {
+        warn(entry.line, QStringLiteral("\"%1\" has more than %2 characters: the game skips it")
+                             .arg(entry.word)
+                             .arg(WordFileFormat::MaxWordLength));
+    }
+
+private:
+    void warn(int line, const QString &text)
+    {
+        m_report.findings.append({Finding::Severity::Warning, line, text});
+    }
+
+    WordFileChecker::Report &m_report;
+    QHash<QString, int> m_adultSeen;
+    QHash<QString, int> m_childSeen;
+};
+
+QString loadErrorText(const RunTimeError &error, const QString &path)
+{
+    switch (error.number()) {
+    case ErrorNumber::InputPastEndOfFile:
+        return QStringLiteral("the file ends after an adult word, before its definition line: "
+                              "the game will not start");
+    case ErrorNumber::SubscriptOutOfRange:
+        return QStringLiteral("more than %1 words of one level: the game will not start")
+            .arg(WordFileFormat::MaxEntriesPerLevel);
+    default:
+        return QStringLiteral("cannot read %1: %2")
+            .arg(path, error.detail().isEmpty() ? error.description() : error.detail());
+    }
+}
+
+} // namespace
+
+bool WordFileChecker::Report::hasErrors() const
+{
+    return std::any_of(findings.begin(), findings.end(),
+                       [](const Finding &f) { return f.severity == Finding::Severity::Error; });
+}
+
+int WordFileChecker::Report::exitStatus() const
+{
+    return hasErrors() ? 2 : findings.isEmpty() ? 0 : 1;
+}
+
+WordFileChecker::Report WordFileChecker::check(const QString &path)
+{
+    Report report;
+    TextFileReader reader(path);
+    WordFileLoader loader(reader, [](const RunTimeError &error) { throw error; });
+    Collector collector(report);
+    try {
+        loader.load(collector);
+    } catch (const RunTimeError &error) {
+        const bool opening = error.lineNumber() == 0 &&
+                             error.number() != ErrorNumber::InputPastEndOfFile &&
+                             error.number() != ErrorNumber::SubscriptOutOfRange;
+        report.findings.append({Finding::Severity::Error, opening ? 0 : error.lineNumber(),
+                                loadErrorText(error, path)});
+        return report;
+    }
+    if (report.adultWords == 0)
+        report.findings.append({Finding::Severity::Warning, 0,
+                                QStringLiteral("no adult words: an adult game has an empty word")});
+    if (report.childWords == 0)
+        report.findings.append({Finding::Severity::Warning, 0,
+                                QStringLiteral("no child words: a child game has an empty word")});
+    return report;
+}
