@@ -10,6 +10,7 @@ packages=(
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth xdotool x11-apps imagemagick
     libbenchmark-dev clang-format
+    desktop-file-utils appstream
 )
 
 missing=()

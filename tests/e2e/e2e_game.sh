@@ -27,47 +27,8 @@ fail() {
     exit 1
 }
 
-# A display of our own, whichever number is free.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-# --- helpers ---------------------------------------------------------------------------------
-
-window_named() { # NAME -> id of the visible window with exactly that title (waits up to 20 s)
-    local name=$1 id=
-    for _ in $(seq 200); do
-        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1) || true
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
-window_gone() { # ID -> waits until the window is no longer viewable
-    for _ in $(seq 100); do
-        xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
-        xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable' || return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-click() { # X Y in the game window's coordinates
-    xdotool mousemove --window "$W" "$1" "$2" click 1
-}
-
-shoot() { # FILE: a picture of the game window alone
-    import -window "$W" "$1"
-}
+. "$(dirname "$0")/xsession.sh"
+start_xvfb "$work"
 
 count_colour() { # FILE X Y WIDTH HEIGHT HEX -> number of pixels of that colour in the rectangle
     convert "$1" -crop "${4}x${5}+${2}+${3}" +repage txt:- | grep -ci "#$6" || true
@@ -77,20 +38,7 @@ colour_at() { # FILE X Y -> hex colour
     convert "$1" -crop "1x1+$2+$3" +repage txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1
 }
 
-letter() { # A-Z -> the window coordinates of that letter button's centre
-    local i=$(($(printf '%d' "'$1") - 65))
-    echo "$((68 + 40 * (i % 13))) $((36 + 32 * (i / 13)))"
-}
-
-guess() { # LETTERS: clicks each letter button and lets its sounds and reveal finish
-    local c
-    for c in $(echo "$1" | grep -o .); do
-        click $(letter "$c")
-        sleep "${2:-1.2}"
-    done
-}
-
-start_game() { # NAME: starts the binary in a fresh program folder and plays up to the first word
+start_game() { # starts the binary in a fresh program folder, with the one word "Bee"
     rm -rf "$work/program" "$work/sounds"
     mkdir -p "$work/program" "$work/sounds"
     cp "$quillow" "$work/program/quillow"
@@ -102,15 +50,6 @@ start_game() { # NAME: starts the binary in a fresh program folder and plays up 
     game_pid=$!
     W=$(window_named Quillow) || fail "the game window did not appear"
     xdotool windowfocus --sync "$W" 2>/dev/null || true
-}
-
-sign_in_child() { # NAME
-    click 452 37
-    xdotool type --delay 60 "$1"
-    click 392 96
-    sleep 0.5
-    click 464 96
-    sleep 0.5
 }
 
 close_box() { # ID
@@ -144,7 +83,7 @@ shoot "$work/signin.png"
 figure=$(count_colour "$work/signin.png" 138 186 501 221 000000)
 [ "$figure" -gt 300 ] || fail "Canvas1 shows $figure black pixels, not the whole figure"
 
-sign_in_child Zoe
+sign_in Zoe child
 guess B
 guess E 0.2
 box=$(window_named 'Congratulations! You Won Zoe!') || fail "no win message naming the player"
@@ -164,7 +103,7 @@ played=$(sounds_played)
 # --- a lost game -----------------------------------------------------------------------------
 
 start_game
-sign_in_child Zoe
+sign_in Zoe child
 guess ACDFG 0.8
 click $(letter H)
 box=$(window_named 'You are a Loser Zoe!') || fail "no loss message naming the player"

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Makes docs/screenshot.png: the real game under Xvfb, part-way through a game of one word.
+# Needs a build (scripts/build.sh).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+work=$(mktemp -d)
+xvfb_pid=
+game_pid=
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "screenshot: $*" >&2
+    exit 1
+}
+
+. tests/e2e/xsession.sh
+start_xvfb "$work"
+
+mkdir -p "$work/program"
+cp build/play/quillow "$work/program/"
+printf '*Lantern\r\nA portable case that holds a light\r\n' >"$work/program/Dictionary.txt"
+(cd "$work" && SDL_AUDIODRIVER=dummy exec "$work/program/quillow" 2>/dev/null) &
+game_pid=$!
+W=$(window_named Quillow) || fail "the game window did not appear"
+sign_in Robin adult
+guess LXAQN 2.0
+shoot "$root/docs/screenshot.png"
+echo "wrote docs/screenshot.png"
