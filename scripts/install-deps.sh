@@ -11,6 +11,7 @@ packages=(
     xvfb xauth xdotool x11-apps imagemagick
     libbenchmark-dev clang-format
     desktop-file-utils appstream
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,9 +1,21 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Quillow into build/ and runs every test. Exits non-zero on any
-# failure.
+# Installs what is missing, builds Quillow and runs every test: the whole suite in build/, the
+# same tests and the real game built with AddressSanitizer and UndefinedBehaviorSanitizer in
+# build-asan/, and a bounded fuzz run of the word-file loader. Exits non-zero on any failure or
+# sanitizer report.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
+
 scripts/build.sh build
 ctest --test-dir build --output-on-failure
+
+scripts/build.sh build-asan -DQUILLOW_SANITIZE=ON -DQUILLOW_BUILD_BENCHMARKS=OFF \
+    -DCMAKE_BUILD_TYPE=Debug
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
+ctest --test-dir build-asan --output-on-failure -E 'install|format'
+
+scripts/fuzz.sh 60

@@ -18,7 +18,7 @@ cleanup() {
     [ -n "${E2E_SHOTS:-}" ] && cp "$work"/*.png "$E2E_SHOTS"/ 2>/dev/null || true
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
+    [ -n "${E2E_SHOTS:-}" ] && cp "$work"/stderr "$E2E_SHOTS"/ 2>/dev/null; rm -rf "$work"
 }
 trap cleanup EXIT
 

@@ -1,5 +1,6 @@
 #include "CDicitionaryInterface.h"
 #include "CSecretWord.h"
+#include "ChildProcess.h"
 #include "FaultyReader.h"
 #include "FileErrorPrompt.h"
 #include "ProgramEnd.h"
@@ -9,6 +10,8 @@
 #include "TestFiles.h"
 #include "TextFileReader.h"
 
+#include <QFile>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -267,6 +270,76 @@ private Q_SLOTS:
             QCOMPARE(error.lineNumber(), 1);
         }
         QVERIFY(services.messages.isEmpty());
+    }
+
+    void anyBytesLoadOrStopWithANumberedError_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QByteArray binary(64 * 1024, Qt::Uninitialized);
+        QRandomGenerator random(7);
+        for (char &byte : binary)
+            byte = static_cast<char>(random.bounded(256));
+        QTest::newRow("binary data") << binary;
+        QTest::newRow("only CRs") << QByteArray(5000, '\r');
+        QTest::newRow("only LFs") << QByteArray(5000, '\n');
+        QTest::newRow("NULs") << QByteArray(300, '\0');
+        QTest::newRow("byte-order mark and star") << QByteArray("\xEF\xBB\xBF*");
+        QTest::newRow("Latin-1") << QByteArray("*Caf\xE9\r\nUn caf\xE9 cr\xE8"
+                                               "me\r\n\xC7"
+                                               "a\r\n");
+    }
+
+    void anyBytesLoadOrStopWithANumberedError()
+    {
+        QFETCH(QByteArray, bytes);
+        ScriptedServices services(m_dir.path());
+        wordFile(bytes);
+        try {
+            CDicitionaryInterface dictionary(services);
+            QVERIFY(dictionary.getWord(0)->numLetters() <= 13);
+            QVERIFY(dictionary.getWord(1)->numLetters() <= 13);
+        } catch (const RunTimeError &error) {
+            QVERIFY2(error.number() == 62 || error.number() == 9, error.what());
+        }
+        QVERIFY(services.messages.isEmpty());
+    }
+
+    void folderInPlaceOfTheFileIsAnAccessError()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir("Dictionary.txt");
+        ScriptedServices services(dir.path());
+        try {
+            CDicitionaryInterface dictionary(services);
+            QFAIL("the load went through");
+        } catch (const RunTimeError &error) {
+            QCOMPARE(error.number(), ErrorNumber::PathFileAccessError);
+            QCOMPARE(error.filePath(), dir.filePath("Dictionary.txt"));
+        }
+    }
+
+    void unreadableFileIsPermissionDenied()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Dictionary.txt");
+        writeBytes(path, "Cat\r\n");
+        QFile::setPermissions(path, QFile::WriteOwner);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ExeGroup | QFile::ExeOther);
+        const ChildResult child = inChild([&](QByteArray &said) {
+            if (!becomeOrdinaryUser())
+                return 10;
+            ScriptedServices services(dir.path());
+            try {
+                CDicitionaryInterface dictionary(services);
+            } catch (const RunTimeError &error) {
+                said = QByteArray::number(error.number());
+            }
+            return 0;
+        });
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(child.status, 0);
+        QCOMPARE(child.said, QByteArray::number(ErrorNumber::PermissionDenied));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "CDicitionaryInterface.h"
 #include "CSecretWord.h"
+#include "ChildProcess.h"
 #include "ScriptedServices.h"
 #include "TestFiles.h"
 #include "TextFileReader.h"
@@ -13,45 +14,11 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
 const QString kNotReady = "Diskette not ready.  Retry?";
-
-struct ChildResult
-{
-    int status = -1;
-    QByteArray said; // what the child wrote back
-};
-
-// Runs work in a child process, so that it can lower its own limits or privileges. The child
-// hands back its text through a pipe, which no file limit or permission stands in the way of.
-ChildResult inChild(const std::function<int(QByteArray &said)> &work)
-{
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0)
-        return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(pipeFds[0]);
-        QByteArray said;
-        const int status = work(said);
-        [[maybe_unused]] const ssize_t n = ::write(pipeFds[1], said.constData(), said.size());
-        ::_exit(status);
-    }
-    ::close(pipeFds[1]);
-    ChildResult result;
-    char buffer[512];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-        result.said.append(buffer, n);
-    ::close(pipeFds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    return result;
-}
 
 // System calls that fail with errno on the chosen call of one of them, times over.
 struct FailingCalls
@@ -262,7 +229,7 @@ private Q_SLOTS:
         QFile::setPermissions(m_dir.path(), readable | enterable | QFile::WriteOwner);
         const ChildResult child = inChild([&](QByteArray &said) {
             // Root may write anywhere: take the identity of an ordinary user first.
-            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            if (!becomeOrdinaryUser())
                 return 10;
             if (::access(path().toLocal8Bit().constData(), R_OK) != 0)
                 return 11; // the test would prove nothing if the file could not even be read
