@@ -27,6 +27,9 @@ int durationMs(qsizetype bytes)
 SoundPlayer::SoundPlayer(Wait wait) : m_wait(std::move(wait))
 {
     SDL_SetMainReady();
+    // SDL would turn SIGINT and SIGTERM into events that nobody reads, and the game could then
+    // not be stopped by a signal (at logout, say).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         std::fprintf(stderr, "quillow: no sound: %s\n", SDL_GetError());
         return;

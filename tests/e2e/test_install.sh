@@ -58,4 +58,13 @@ done
 sleep 0.5
 kill -0 "$game_pid" 2>/dev/null || fail "the installed game did not keep running"
 
+# A signal ends it (at logout, say), like any other program.
+kill "$game_pid"
+for _ in $(seq 30); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$game_pid" 2>/dev/null && fail "the game does not end on SIGTERM"
+game_pid=
+
 echo "install: 1 passed, 0 failed"

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Builds Quillow and runs its benchmarks: the word file, word selection, the figure and the
+# reveal (Google Benchmark), then the real game's start-up time and peak memory under Xvfb,
+# each beside a minimal Qt Widgets program measured in the same run. Not run by the tests.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+runs=${RUNS:-15}
+
+scripts/install-deps.sh
+scripts/build.sh build >/dev/null
+
+echo "== machine"
+echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')," \
+    "$(free -g | awk '/Mem:/ {print $2}') GiB"
+echo
+echo "== words"
+build/bench/bench_words --benchmark_min_time=1
+echo
+echo "== drawing"
+QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy build/bench/bench_drawing --benchmark_min_time=1
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "bench: $*" >&2
+    exit 1
+}
+. tests/e2e/xsession.sh
+start_xvfb "$work"
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# measure TITLE COMMAND...: prints "<ms to the window being shown> <peak RSS in KiB>"
+measure() {
+    local title=$1 start pid shown
+    shift
+    start=$(now_ms)
+    "$@" >/dev/null 2>&1 &
+    pid=$!
+    until xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1; do
+        kill -0 "$pid" 2>/dev/null || fail "$title ended before showing its window"
+        sleep 0.002
+    done
+    shown=$(($(now_ms) - start))
+    sleep 0.5
+    echo "$shown $(awk '/VmHWM/ {print $2}' "/proc/$pid/status")"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+
+median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
+
+echo
+echo "== start-up and memory, median of $runs runs each, interleaved"
+cd build/play
+: >"$work/game" && : >"$work/minimal"
+for _ in $(seq "$runs"); do
+    measure Quillow ./quillow >>"$work/game"
+    measure Minimal "$root/build/bench/minimal_window" >>"$work/minimal"
+done
+game_ms=$(cut -d' ' -f1 "$work/game" | median)
+game_kb=$(cut -d' ' -f2 "$work/game" | median)
+minimal_ms=$(cut -d' ' -f1 "$work/minimal" | median)
+minimal_kb=$(cut -d' ' -f2 "$work/minimal" | median)
+printf '%-22s %12s %14s\n' "" "window shown" "peak memory"
+printf '%-22s %9s ms %10s KiB\n' "quillow" "$game_ms" "$game_kb" "minimal Qt window" "$minimal_ms" \
+    "$minimal_kb"
+printf '%-22s %12s %14s\n' "ratio" "$(awk "BEGIN {printf \"%.2f\", $game_ms / $minimal_ms}")" \
+    "$(awk "BEGIN {printf \"%.2f\", $game_kb / $minimal_kb}")"
