@@ -41,10 +41,10 @@ measure() {
     local title=$1 start pid shown
     shift
     start=$(now_ms)
-    "$@" >/dev/null 2>&1 &
+    "$@" >/dev/null 2>"$work/stderr" &
     pid=$!
     until xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1; do
-        kill -0 "$pid" 2>/dev/null || fail "$title ended before showing its window"
+        kill -0 "$pid" 2>/dev/null || fail "$title ended before showing its window: $(cat "$work/stderr")"
         sleep 0.002
     done
     shown=$(($(now_ms) - start))
@@ -59,17 +59,21 @@ median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (
 echo
 echo "== start-up and memory, median of $runs runs each, interleaved"
 cd build/play
-: >"$work/game" && : >"$work/minimal"
+: >"$work/game" && : >"$work/minimal" && : >"$work/text"
 for _ in $(seq "$runs"); do
     measure Quillow ./quillow >>"$work/game"
     measure Minimal "$root/build/bench/minimal_window" >>"$work/minimal"
+    measure Minimal "$root/build/bench/minimal_window" --text >>"$work/text"
 done
-game_ms=$(cut -d' ' -f1 "$work/game" | median)
-game_kb=$(cut -d' ' -f2 "$work/game" | median)
-minimal_ms=$(cut -d' ' -f1 "$work/minimal" | median)
-minimal_kb=$(cut -d' ' -f2 "$work/minimal" | median)
-printf '%-22s %12s %14s\n' "" "window shown" "peak memory"
-printf '%-22s %9s ms %10s KiB\n' "quillow" "$game_ms" "$game_kb" "minimal Qt window" "$minimal_ms" \
-    "$minimal_kb"
-printf '%-22s %12s %14s\n' "ratio" "$(awk "BEGIN {printf \"%.2f\", $game_ms / $minimal_ms}")" \
-    "$(awk "BEGIN {printf \"%.2f\", $game_kb / $minimal_kb}")"
+column_median() { cut -d' ' -f"$2" "$1" | median; }
+ratio() { awk "BEGIN {printf \"%.2f\", $1 / $2}"; }
+game_ms=$(column_median "$work/game" 1) game_kb=$(column_median "$work/game" 2)
+printf '%-32s %12s %14s %18s\n' "" "window shown" "peak memory" "quillow / this"
+printf '%-32s %9s ms %10s KiB\n' "quillow" "$game_ms" "$game_kb"
+for yardstick in minimal text; do
+    ms=$(column_median "$work/$yardstick" 1) kb=$(column_median "$work/$yardstick" 2)
+    name="minimal Qt window"
+    [ "$yardstick" = text ] && name="minimal Qt window with a label"
+    printf '%-32s %9s ms %10s KiB %8s, %s\n' "$name" "$ms" "$kb" "$(ratio "$game_ms" "$ms")" \
+        "$(ratio "$game_kb" "$kb")"
+done

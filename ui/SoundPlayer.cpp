@@ -25,7 +25,13 @@ int durationMs(qsizetype bytes)
 } // namespace
 
 SoundPlayer::SoundPlayer(Wait wait) : m_wait(std::move(wait))
+{}
+
+void SoundPlayer::open()
 {
+    if (m_opened)
+        return;
+    m_opened = true;
     SDL_SetMainReady();
     // SDL would turn SIGINT and SIGTERM into events that nobody reads, and the game could then
     // not be stopped by a signal (at logout, say).
@@ -106,6 +112,7 @@ QByteArray SoundPlayer::load(const QString &fileName) const
 
 void SoundPlayer::play(const QString &fileName)
 {
+    open();
     QByteArray samples = load(fileName);
     if (samples.isEmpty())
         samples = fallbackTone();

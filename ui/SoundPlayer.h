@@ -6,9 +6,9 @@
 #include <functional>
 
 // Plays .wav files through SDL's audio subsystem, one at a time and to their end. The device is
-// opened once, so a sound starts at once. A file that is missing or unreadable plays a short
-// built-in tone instead; without an audio device the player stays silent but takes as long as
-// the sound would have.
+// opened once, by open() or else by the first sound, and kept, so that a sound starts at once. A
+// file that is missing or unreadable plays a short built-in tone instead; without an audio device
+// the player stays silent but takes as long as the sound would have.
 class SoundPlayer
 {
 public:
@@ -19,6 +19,8 @@ public:
 
     explicit SoundPlayer(Wait wait);
     ~SoundPlayer();
+    // Starts SDL's audio and opens the device; does nothing the second time.
+    void open();
     SoundPlayer(const SoundPlayer &) = delete;
     SoundPlayer &operator=(const SoundPlayer &) = delete;
 
@@ -26,7 +28,11 @@ public:
     // has been heard to its end.
     void play(const QString &fileName);
 
-    bool hasDevice() const { return m_device != 0; }
+    bool hasDevice()
+    {
+        open();
+        return m_device != 0;
+    }
 
     // The stand-in tone: 16-bit signed mono samples at SampleRate.
     static QByteArray fallbackTone();
@@ -36,6 +42,7 @@ private:
     QByteArray load(const QString &fileName) const;
 
     Wait m_wait;
+    bool m_opened = false;
     bool m_audioReady = false;
     unsigned m_device = 0;
     int m_bufferSamples = 0;

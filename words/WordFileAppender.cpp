@@ -16,6 +16,7 @@
 namespace {
 
 constexpr char kCR = '\r';
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 // Closes the file whenever the append ends, on every path.
 class FileHandle
@@ -29,23 +30,32 @@ public:
     int fd = -1;
 };
 
-// The bytes of the entry, preceded by CR LF when the file's last line has no terminator. Only
-// CR ends a line in the word file (a line feed alone is part of the line), so a file whose last
-// byte is not CR, and not the LF of a CR LF, needs one.
+// Whether the file's last line still needs its terminator. Only CR ends a line in the word file
+// (a line feed alone is part of the line), so it does unless the file ends in CR or CR LF. A
+// file of nothing but a byte-order mark holds no line at all.
+bool lastLineUnterminated(int fd)
+{
+    struct stat info
+    {};
+    if (::fstat(fd, &info) != 0 || info.st_size == 0)
+        return false;
+    char tail[3] = {0, 0, 0};
+    const off_t from = info.st_size >= 3 ? info.st_size - 3 : 0;
+    const ssize_t got = ::pread(fd, tail, sizeof tail, from);
+    if (got <= 0)
+        return true;
+    if (info.st_size == 3 && QByteArray(tail, 3) == kByteOrderMark)
+        return false;
+    const char last = tail[got - 1];
+    const char beforeLast = got >= 2 ? tail[got - 2] : 0;
+    return !(last == kCR || (last == '\n' && beforeLast == kCR));
+}
+
 QByteArray entryBytes(const QStringList &lines, int fd)
 {
     QByteArray bytes;
-    struct stat info
-    {};
-    if (::fstat(fd, &info) == 0 && info.st_size > 0) {
-        char tail[2] = {0, 0};
-        const off_t from = info.st_size >= 2 ? info.st_size - 2 : 0;
-        const ssize_t got = ::pread(fd, tail, sizeof tail, from);
-        const bool terminated =
-            got > 0 && (tail[got - 1] == kCR || (got == 2 && tail[0] == kCR && tail[1] == '\n'));
-        if (!terminated)
-            bytes += WordFileFormat::LineEnd;
-    }
+    if (lastLineUnterminated(fd))
+        bytes += WordFileFormat::LineEnd;
     for (const QString &line : lines)
         bytes += line.toLocal8Bit() + WordFileFormat::LineEnd;
     return bytes;

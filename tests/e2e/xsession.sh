@@ -2,7 +2,8 @@
 # the moves a player makes. The caller defines fail() and sets W to the game window's id.
 
 start_xvfb() { # WORK_DIR: starts Xvfb on a free display; sets DISPLAY and xvfb_pid
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$1/display" 2>/dev/null &
+    # -noreset: the server would otherwise reset, and turn clients away, whenever the game quits.
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$1/display" 2>"$1/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$1/display" ] && break
@@ -10,6 +11,11 @@ start_xvfb() { # WORK_DIR: starts Xvfb on a free display; sets DISPLAY and xvfb_
     done
     [ -s "$1/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$1/display")"
+    # The display number comes a moment before the server takes connections.
+    for _ in $(seq 100); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && break
+        sleep 0.05
+    done
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
     export XDG_RUNTIME_DIR="$1/runtime"
     mkdir -m 700 "$XDG_RUNTIME_DIR"

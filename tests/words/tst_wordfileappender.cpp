@@ -97,6 +97,16 @@ private Q_SLOTS:
             << QByteArray("Cat\r") << QStringList{"Dog"} << QByteArray("Cat\rDog\r\n");
         QTest::newRow("last line ends in a lone LF, which ends no line")
             << QByteArray("Cat\n") << QStringList{"Dog"} << QByteArray("Cat\n\r\nDog\r\n");
+        QTest::newRow("a byte-order mark alone holds no line")
+            << QByteArray("\xEF\xBB\xBF") << QStringList{"Dog"}
+            << QByteArray("\xEF\xBB\xBF"
+                          "Dog\r\n");
+        QTest::newRow("a byte-order mark before an unterminated line")
+            << QByteArray("\xEF\xBB\xBF"
+                          "Cat")
+            << QStringList{"Dog"}
+            << QByteArray("\xEF\xBB\xBF"
+                          "Cat\r\nDog\r\n");
         QTest::newRow("UTF-8") << QByteArray() << QStringList{QString::fromUtf8("Café")}
                                << QByteArray("Caf\xC3\xA9\r\n");
     }
