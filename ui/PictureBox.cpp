@@ -131,6 +131,14 @@ void PictureBox::paintOnImage(qint32 color, const std::function<void(QPainter &)
     draw(painter);
 }
 
+void PictureBox::centreOnPixels(QPainter &painter) const
+{
+    // On a denser screen the one-pixel pen is several device pixels wide: centre it on the
+    // layout pixel, so that it covers exactly the device pixels of the layout pixels it crosses.
+    if (m_image.devicePixelRatio() != 1.0)
+        painter.translate(0.5, 0.5);
+}
+
 void PictureBox::Print(const QString &text)
 {
     ensureImageSize();
@@ -182,7 +190,10 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, qint32 color, Line
             painter.fillRect(QRect(bounds.right(), bounds.top(), 1, bounds.height()), c);
         });
     } else {
-        paintOnImage(color, [&](QPainter &painter) { painter.drawLine(a, b); });
+        paintOnImage(color, [&](QPainter &painter) {
+            centreOnPixels(painter);
+            painter.drawLine(a, b);
+        });
     }
     changed(bounds.adjusted(-1, -1, 1, 1));
 }
@@ -191,7 +202,10 @@ void PictureBox::Circle(float x, float y, float radius, qint32 color)
 {
     const QPoint centre = toPixel(x, y);
     const int r = static_cast<int>(std::lround(std::fabs(radius) * pixelsPerUnitX()));
-    paintOnImage(color, [&](QPainter &painter) { painter.drawEllipse(centre, r, r); });
+    paintOnImage(color, [&](QPainter &painter) {
+        centreOnPixels(painter);
+        painter.drawEllipse(centre, r, r);
+    });
     changed(QRect(centre.x() - r, centre.y() - r, 2 * r + 1, 2 * r + 1).adjusted(-1, -1, 1, 1));
 }
 
@@ -206,6 +220,7 @@ void PictureBox::Circle(float x, float y, float radius, qint32 color, float star
     const QRect square(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
     // The painter's angles run counter-clockwise on the screen, whichever way the scale's y grows.
     paintOnImage(color, [&](QPainter &painter) {
+        centreOnPixels(painter);
         painter.drawArc(square, degrees16(from), degrees16(span));
     });
     changed(square.adjusted(-1, -1, 2, 2));

@@ -5,6 +5,10 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
+class QPainter;
+
 // A drawing surface with the platform's sunken 2-pixel border. What is drawn goes into an image
 // that keeps it until Cls, so it survives being hidden, covered or minimised, and drawing works
 // while the box is hidden. Coordinates are in the box's scale: pixels, twips (15 to the pixel),
@@ -82,6 +86,7 @@ private:
     void changed(const QRect &pixels);
     // A painter on the image set up for aliased one-pixel drawing in the layout's pixels.
     void paintOnImage(qint32 color, const std::function<void(QPainter &)> &draw);
+    void centreOnPixels(QPainter &painter) const;
 
     mutable QImage m_image;
     ScaleMode m_scaleMode = ScaleMode::Pixels;
