@@ -1,5 +1,6 @@
 // Prints, in the order they were played, the names of the .wav files whose samples stand in a
-// recording made by SDL's disk audio driver (16-bit mono at the files' rate).
+// recording made by SDL's disk audio driver (16-bit mono at the files' rate), each with the
+// second of the recording at which it starts.
 //
 //   audio_trace RECORDING FILE.wav...
 
@@ -27,8 +28,9 @@ int main(int argc, char **argv)
     }
     const QByteArray recording = file.readAll();
     std::multimap<qsizetype, QString> played;
+    int rate = 0;
     for (const QString &path : args.mid(2)) {
-        const QByteArray samples = WavFile::readSamples(path);
+        const QByteArray samples = WavFile::readSamples(path, &rate);
         if (samples.isEmpty()) {
             std::fprintf(stderr, "audio_trace: %s is not 16-bit mono PCM\n", qPrintable(path));
             return 2;
@@ -38,6 +40,6 @@ int main(int argc, char **argv)
             played.emplace(at, QFileInfo(path).fileName());
     }
     for (const auto &[offset, name] : played)
-        std::printf("%s\n", qPrintable(name));
+        std::printf("%s %.3f\n", qPrintable(name), offset / 2.0 / rate);
     return 0;
 }

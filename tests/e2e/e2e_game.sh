@@ -66,8 +66,14 @@ quit_game() {
     [ "$status" -eq 0 ] || fail "QUIT ended the program with status $status"
 }
 
-sounds_played() {
-    "$audio_trace" "$work/audio.raw" "$work"/sounds/*.wav | tr '\n' ' ' | sed 's/ $//'
+sounds_played() { # the names of the sounds in the order they were heard
+    "$audio_trace" "$work/audio.raw" "$work"/sounds/*.wav | cut -d' ' -f1 | tr '\n' ' ' |
+        sed 's/ $//'
+}
+
+seconds_between() { # N M: seconds from the start of the N-th sound heard to the M-th
+    "$audio_trace" "$work/audio.raw" "$work"/sounds/*.wav |
+        awk -v n="$1" -v m="$2" 'NR == n {a = $2} NR == m {b = $2} END {printf "%.2f", b - a}'
 }
 
 # --- a won game ------------------------------------------------------------------------------
@@ -84,7 +90,8 @@ figure=$(count_colour "$work/signin.png" 138 186 501 221 000000)
 [ "$figure" -gt 300 ] || fail "Canvas1 shows $figure black pixels, not the whole figure"
 
 sign_in Zoe child
-guess B
+# E is clicked while B's sound and reveal still hold the window: it waits its turn.
+guess B 0.15
 guess E 0.2
 box=$(window_named 'Congratulations! You Won Zoe!') || fail "no win message naming the player"
 xdotool windowmove "$box" 0 600
@@ -99,6 +106,9 @@ quit_game
 played=$(sounds_played)
 [ "$played" = "music.wav music.wav music.wav winner.wav goodbye.wav" ] ||
     fail "won game played: $played"
+# E's first hit follows B's hit only after B's letter has been revealed (0.65 s of pauses).
+gap=$(seconds_between 1 2)
+awk "BEGIN {exit !($gap >= 0.85)}" || fail "E was handled $gap s after B, before B had finished"
 
 # --- a lost game -----------------------------------------------------------------------------
 

@@ -230,6 +230,23 @@ private Q_SLOTS:
         QCOMPARE(ui.WordBox->ScaleWidth(), 765.0);
     }
 
+    void resizingMovesNothing()
+    {
+        QWidget form;
+        GameExecutiveLayout layout;
+        layout.setupUi(&form);
+        QList<QRect> before;
+        for (QWidget *w : form.findChildren<QWidget *>())
+            before << w->geometry();
+        form.resize(1200, 800);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QList<QRect> after;
+        for (QWidget *w : form.findChildren<QWidget *>())
+            after << w->geometry();
+        QCOMPARE(after, before);
+    }
+
     void accessKeysPressTheirButtons()
     {
         QWidget form;

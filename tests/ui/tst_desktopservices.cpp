@@ -1,0 +1,95 @@
+#include "DesktopServices.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Answers the next message box by pressing the given button, once it is on the screen, and
+// records what the box showed.
+struct BoxAnswerer
+{
+    QMessageBox::StandardButton press = QMessageBox::NoButton;
+    bool escape = false;
+    QList<QMessageBox::StandardButton> buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QString text;
+
+    void arm()
+    {
+        QTimer::singleShot(50, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return arm();
+            for (QAbstractButton *b : box->buttons())
+                buttons << box->standardButton(b);
+            icon = box->icon();
+            title = box->windowTitle();
+            text = box->text();
+            if (escape)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->button(press)->click();
+        });
+    }
+};
+
+} // namespace
+
+class TestDesktopServices : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void messageBoxShowsTheButtonsOfItsFlags_data()
+    {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QList<QMessageBox::StandardButton>>("buttons");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("pressed");
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<int>("answer");
+        using B = QMessageBox;
+        QTest::newRow("OK only") << 0 << QList<B::StandardButton>{B::Ok} << int(B::NoIcon)
+                                 << int(B::Ok) << false << 1;
+        QTest::newRow("Retry") << 37 << QList<B::StandardButton>{B::Retry, B::Cancel}
+                               << int(B::Question) << int(B::Retry) << false << 4;
+        QTest::newRow("Cancel") << 37 << QList<B::StandardButton>{B::Retry, B::Cancel}
+                                << int(B::Question) << int(B::Cancel) << false << 2;
+        QTest::newRow("Escape is Cancel") << 37 << QList<B::StandardButton>{B::Retry, B::Cancel}
+                                          << int(B::Question) << 0 << true << 2;
+    }
+
+    void messageBoxShowsTheButtonsOfItsFlags()
+    {
+        QFETCH(int, flags);
+        QFETCH(QList<QMessageBox::StandardButton>, buttons);
+        QFETCH(int, icon);
+        QFETCH(int, pressed);
+        QFETCH(bool, escape);
+        QFETCH(int, answer);
+        DesktopServices services;
+        BoxAnswerer answerer;
+        answerer.press = static_cast<QMessageBox::StandardButton>(pressed);
+        answerer.escape = escape;
+        answerer.arm();
+        const int got = services.showMessage(QStringLiteral("The path is not correct, or \r\nthe "
+                                                            "data file was not found."),
+                                             QStringLiteral("Error"), flags);
+        QCOMPARE(got, answer);
+        std::sort(answerer.buttons.begin(), answerer.buttons.end());
+        std::sort(buttons.begin(), buttons.end());
+        QCOMPARE(answerer.buttons, buttons);
+        QCOMPARE(int(answerer.icon), icon);
+        QCOMPARE(answerer.title, QString("Error"));
+        QCOMPARE(answerer.text,
+                 QString("The path is not correct, or \nthe data file was not found."));
+    }
+};
+
+QTEST_MAIN(TestDesktopServices)
+#include "tst_desktopservices.moc"
