@@ -8,14 +8,27 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 
+passed=0
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+# Runs ctest and adds its tests to the count; any failure ends the script.
+run_ctest() {
+    ctest "$@" --output-on-failure | tee "$log"
+    passed=$((passed + $(awk '/tests passed, 0 tests failed out of/ {print $NF}' "$log")))
+}
+
 scripts/build.sh build
-ctest --test-dir build --output-on-failure
+run_ctest --test-dir build
 
 scripts/build.sh build-asan -DQUILLOW_SANITIZE=ON -DQUILLOW_BUILD_BENCHMARKS=OFF \
     -DCMAKE_BUILD_TYPE=Debug
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
-ctest --test-dir build-asan --output-on-failure -E 'install|format'
+run_ctest --test-dir build-asan -E 'install|format'
 
 scripts/fuzz.sh 60
+passed=$((passed + 1))
+
+echo
+echo "test.sh: $passed passed, 0 failed"
