@@ -9,16 +9,16 @@ WordBoard::WordBoard(PictureBox &board, PictureBox &letterBox, IPlatformServices
     : m_board(board), m_letterBox(letterBox), m_services(services)
 {}
 
-qint16 &WordBoard::slotXAt(int i)
+size_t WordBoard::slotIndex(int i)
 {
     if (i < 1 || i > SlotCount)
         throw RunTimeError(ErrorNumber::SubscriptOutOfRange);
-    return m_slotX[static_cast<size_t>(i - 1)];
+    return static_cast<size_t>(i - 1);
 }
 
 qint16 WordBoard::slotX(int i) const
 {
-    return const_cast<WordBoard *>(this)->slotXAt(i);
+    return m_slotX[slotIndex(i)];
 }
 
 void WordBoard::DrawWordBoard(qint16 n)
@@ -29,7 +29,7 @@ void WordBoard::DrawWordBoard(qint16 n)
     m_board.Cls();
     for (int i = 1; i <= n; ++i) {
         DrawSlot(x, y);
-        slotXAt(i) = x;
+        m_slotX[slotIndex(i)] = x;
         x = addInteger16(x, SlotStep);
     }
 }

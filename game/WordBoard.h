@@ -40,7 +40,8 @@ public:
     static constexpr qint32 shadeColor(int i) { return RGB(150 + 5 * i, 50 + 5 * i, 50 + 5 * i); }
 
 private:
-    qint16 &slotXAt(int i);
+    // The array index of slot i; run-time error 9 for i outside 1 to 13.
+    static size_t slotIndex(int i);
 
     PictureBox &m_board;
     PictureBox &m_letterBox;

@@ -2,6 +2,7 @@
 
 #include "FileErrors.h"
 #include "RunTimeError.h"
+#include "WordFileFormat.h"
 
 #include <cerrno>
 #include <cstring>
@@ -11,9 +12,6 @@
 
 namespace {
 constexpr qsizetype kBlockSize = 64 * 1024;
-constexpr char kCR = '\r';
-constexpr char kLF = '\n';
-constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 } // namespace
 
 TextFileReader::TextFileReader(QString path) : m_path(std::move(path))
@@ -48,7 +46,7 @@ void TextFileReader::open()
     m_atFileEnd = false;
     m_lineNumber = 0;
     // A byte-order mark is not text: a file of nothing else holds no line at all.
-    if (fill() && m_buffer.startsWith(kByteOrderMark))
+    if (fill() && m_buffer.startsWith(WordFileFormat::ByteOrderMark))
         m_pos = 3;
 }
 
@@ -89,7 +87,7 @@ QString TextFileReader::readLine()
     while (!ended && fill()) {
         const char *begin = m_buffer.constData() + m_pos;
         const qsizetype available = m_buffer.size() - m_pos;
-        const void *cr = std::memchr(begin, kCR, static_cast<size_t>(available));
+        const void *cr = std::memchr(begin, WordFileFormat::CR, static_cast<size_t>(available));
         const qsizetype take = cr ? static_cast<const char *>(cr) - begin : available;
         line.append(begin, take);
         m_pos += take;
@@ -98,7 +96,7 @@ QString TextFileReader::readLine()
             ended = true;
         }
     }
-    if (ended && fill() && m_buffer.at(m_pos) == kLF)
+    if (ended && fill() && m_buffer.at(m_pos) == WordFileFormat::LF)
         ++m_pos;
     ++m_lineNumber;
     return QString::fromLocal8Bit(line);

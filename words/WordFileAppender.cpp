@@ -15,9 +15,6 @@
 
 namespace {
 
-constexpr char kCR = '\r';
-constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
-
 // Closes the file whenever the append ends, on every path.
 class FileHandle
 {
@@ -44,11 +41,12 @@ bool lastLineUnterminated(int fd)
     const ssize_t got = ::pread(fd, tail, sizeof tail, from);
     if (got <= 0)
         return true;
-    if (info.st_size == 3 && QByteArray(tail, 3) == kByteOrderMark)
+    if (info.st_size == 3 && QByteArray(tail, 3) == WordFileFormat::ByteOrderMark)
         return false;
     const char last = tail[got - 1];
     const char beforeLast = got >= 2 ? tail[got - 2] : 0;
-    return !(last == kCR || (last == '\n' && beforeLast == kCR));
+    using WordFileFormat::CR, WordFileFormat::LF;
+    return !(last == CR || (last == LF && beforeLast == CR));
 }
 
 QByteArray entryBytes(const QStringList &lines, int fd)

@@ -13,7 +13,12 @@ constexpr qint16 AdultLevel = 1;
 constexpr qint16 ChildLevel = 0;
 
 constexpr QChar AdultMarker = u'*';
+// Only CR ends a line (a CR LF pair counts as one end); a line feed alone is part of the line.
+constexpr char CR = '\r';
+constexpr char LF = '\n';
 constexpr char LineEnd[] = "\r\n";
+// A UTF-8 byte-order mark at the very start of the file is not text.
+constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
 inline const QString FileName = QStringLiteral("Dictionary.txt");
 
 // Entries kept per level.
