@@ -10,15 +10,19 @@
 #include "Integer16.h"
 #include "NewEntryCheck.h"
 #include "PictureBox.h"
+#include "ProgramEnd.h"
 #include "RunTimeError.h"
 #include "WordFileAppender.h"
 #include "WordFileFormat.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+
+#include <new>
 
 namespace {
 
@@ -32,10 +36,10 @@ constexpr int kLetterBoxWidth = 44;
 } // namespace
 
 GameExecutive::GameExecutive(IPlatformServices &services, QWidget *parent)
-    : QWidget(parent), m_services(services)
+    : QWidget(parent), m_platform(services)
 {
     ui.setupUi(this);
-    m_wordBoard = std::make_unique<WordBoard>(*ui.WordBox, *ui.picLetter, services);
+    m_wordBoard = std::make_unique<WordBoard>(*ui.WordBox, *ui.picLetter, m_services);
     connectHandlers();
 }
 
@@ -65,16 +69,41 @@ void GameExecutive::connectHandlers()
 
 void GameExecutive::runHandler(const std::function<void()> &handler)
 {
+    ++m_handlersRunning;
     try {
         handler();
-    } catch (const RunTimeError &error) {
-        m_services.showMessage(QStringLiteral("Run-time error '%1':\n\n%2")
-                                   .arg(error.number())
-                                   .arg(error.description()),
-                               QStringLiteral("Quillow"), MessageBoxFlags::Critical);
+    } catch (const ProgramEnd &end) {
         hide();
-        QCoreApplication::exit(RunTimeErrorExitStatus);
+        QCoreApplication::exit(end.exitStatus());
+    } catch (const RunTimeError &error) {
+        endWithRunTimeError(error.number());
+    } catch (const std::bad_alloc &) {
+        endWithRunTimeError(ErrorNumber::OutOfMemory);
     }
+    --m_handlersRunning;
+    // Closed while a handler ran that did not wait again afterwards.
+    if (m_handlersRunning == 0 && m_services.stopped())
+        QCoreApplication::exit(0);
+}
+
+void GameExecutive::endWithRunTimeError(int number)
+{
+    m_platform.showMessage(QStringLiteral("Run-time error '%1':\n\n%2")
+                               .arg(QString::number(number), RunTimeError::describe(number)),
+                           QStringLiteral("Quillow"), MessageBoxFlags::Critical);
+    hide();
+    QCoreApplication::exit(RunTimeErrorExitStatus);
+}
+
+void GameExecutive::closeEvent(QCloseEvent *event)
+{
+    if (m_handlersRunning > 0 && !m_quitting) {
+        event->ignore();
+        hide();
+        m_services.stop();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void GameExecutive::showEvent(QShowEvent *event)
@@ -173,6 +202,7 @@ void GameExecutive::cmdReset_Click()
 void GameExecutive::cmdQuit_Click()
 {
     PlaySound(GameSounds::Goodbye);
+    m_quitting = true;
     close();
 }
 

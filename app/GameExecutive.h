@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameExecutiveLayout.h"
+#include "InterruptibleServices.h"
 #include "WordBoard.h"
 
 #include <QString>
@@ -54,6 +55,9 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // A close asked for while a handler runs (the window's close button during a sound or a
+    // reveal) hides the window at once and ends the program when that handler's wait is over.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void StartNewGame();
@@ -67,10 +71,15 @@ private:
 
     static void centreScale(PictureBox &box);
     void connectHandlers();
-    // Runs a handler; a run-time error it did not expect is reported and ends the program.
+    // Runs a handler; a run-time error it did not expect (out of memory among them) is
+    // reported and ends the program.
     void runHandler(const std::function<void()> &handler);
+    void endWithRunTimeError(int number);
 
-    IPlatformServices &m_services;
+    IPlatformServices &m_platform;
+    InterruptibleServices m_services{m_platform};
+    int m_handlersRunning = 0;
+    bool m_quitting = false;
     GameExecutiveLayout ui;
     std::unique_ptr<WordBoard> m_wordBoard;
     bool m_activated = false;

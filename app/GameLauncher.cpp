@@ -8,6 +8,8 @@
 
 #include <QApplication>
 
+#include <new>
+
 namespace {
 constexpr int kUnreadableWordFileExitStatus = 2;
 } // namespace
@@ -16,7 +18,11 @@ int runQuillow(IPlatformServices &services)
 {
     GameExecutive window(services);
     try {
-        window.Form_Load();
+        try {
+            window.Form_Load();
+        } catch (const std::bad_alloc &) {
+            throw RunTimeError(ErrorNumber::OutOfMemory);
+        }
     } catch (const ProgramEnd &end) {
         return end.exitStatus();
     } catch (const RunTimeError &error) {

@@ -56,10 +56,8 @@ int main(int argc, char *argv[])
     for (const auto &finding : report.findings) {
         const char *severity =
             finding.severity == WordFileChecker::Finding::Severity::Error ? "error" : "warning";
-        const QString where =
-            finding.line > 0
-                ? QStringLiteral("%1:%2").arg(QDir::toNativeSeparators(path)).arg(finding.line)
-                : QDir::toNativeSeparators(path);
+        const QString file = WordFileChecker::printable(QDir::toNativeSeparators(path));
+        const QString where = finding.line > 0 ? file + u':' + QString::number(finding.line) : file;
         std::printf("%s: %s: %s\n", qPrintable(where), severity, qPrintable(finding.text));
     }
     std::printf("%d adult words, %d child words; %lld finding%s\n", report.adultWords,

@@ -62,8 +62,15 @@ int DesktopServices::showMessage(const QString &text, const QString &title, int 
 {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(iconFor(flags), title, shown, QMessageBox::NoButton,
+    // Words, definitions and the player's name come from the player or the word file: they are
+    // shown as they are, never as markup (an <img> could open any file, even a FIFO that never
+    // answers), and a "[*]" in a title is not the window-modified placeholder.
+    QString plainTitle = title;
+    plainTitle.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    QMessageBox box(iconFor(flags), plainTitle, QString(), QMessageBox::NoButton,
                     QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setText(shown);
     const QList<ButtonAnswer> buttons = buttonsFor(flags);
     for (const auto &b : buttons)
         box.addButton(b.button);

@@ -3,7 +3,13 @@
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
+#include "RegularFile.h"
+#include "RunTimeError.h"
+
 #include <QElapsedTimer>
+
+#include <algorithm>
+#include <fcntl.h>
 
 #include <cmath>
 #include <cstdio>
@@ -20,6 +26,27 @@ constexpr int kDeviceBufferSamples = 1024;
 int durationMs(qsizetype bytes)
 {
     return static_cast<int>(bytes / kBytesPerSample * 1000 / SoundPlayer::SampleRate);
+}
+
+// The samples in the device's format, or nothing when SDL cannot convert them.
+QByteArray convert(const SDL_AudioSpec &spec, const Uint8 *samples, Uint32 length)
+{
+    SDL_AudioCVT cvt{};
+    const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kFormat,
+                                        kChannels, SoundPlayer::SampleRate);
+    if (built == 0)
+        return QByteArray(reinterpret_cast<const char *>(samples), length);
+    if (built < 0)
+        return {};
+    QByteArray bytes(static_cast<qsizetype>(length) * cvt.len_mult, Qt::Uninitialized);
+    std::memcpy(bytes.data(), samples, length);
+    cvt.buf = reinterpret_cast<Uint8 *>(bytes.data());
+    cvt.len = static_cast<int>(length);
+    if (SDL_ConvertAudio(&cvt) != 0)
+        return {};
+    bytes.truncate(cvt.len_cvt);
+    bytes.squeeze();
+    return bytes;
 }
 
 } // namespace
@@ -83,28 +110,27 @@ QByteArray SoundPlayer::fallbackTone()
     return bytes;
 }
 
-QByteArray SoundPlayer::load(const QString &fileName) const
+QByteArray SoundPlayer::load(const QString &fileName)
 {
+    QByteArray file;
+    try {
+        file = RegularFile::open(fileName, O_RDONLY).readAll(MaxFileSize);
+    } catch (const RunTimeError &) {
+        return {}; // missing, a pipe or a device, or too large for a short sound
+    }
     SDL_AudioSpec spec{};
     Uint8 *buffer = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(fileName.toLocal8Bit().constData(), &spec, &buffer, &length))
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(file.constData(), static_cast<int>(file.size())), 1,
+                        &spec, &buffer, &length))
         return {};
-    SDL_AudioCVT cvt{};
+    file.clear();
+    const int frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
     QByteArray bytes;
-    const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kFormat,
-                                        kChannels, SampleRate);
-    if (built == 0) {
-        bytes = QByteArray(reinterpret_cast<const char *>(buffer), length);
-    } else if (built > 0) {
-        bytes.resize(static_cast<qsizetype>(length) * cvt.len_mult);
-        std::memcpy(bytes.data(), buffer, length);
-        cvt.buf = reinterpret_cast<Uint8 *>(bytes.data());
-        cvt.len = static_cast<int>(length);
-        if (SDL_ConvertAudio(&cvt) == 0)
-            bytes.resize(cvt.len_cvt);
-        else
-            bytes.clear();
+    if (spec.freq >= MinFileRate && spec.freq <= MaxFileRate && frameBytes > 0) {
+        // Only the first MaxSeconds are played; conversion costs a few times what it is given.
+        const Uint32 longest = static_cast<Uint32>(MaxSeconds * spec.freq * frameBytes);
+        bytes = convert(spec, buffer, std::min(length - length % frameBytes, longest));
     }
     SDL_FreeWAV(buffer);
     return bytes;

@@ -7,8 +7,11 @@
 
 // Plays .wav files through SDL's audio subsystem, one at a time and to their end. The device is
 // opened once, by open() or else by the first sound, and kept, so that a sound starts at once. A
-// file that is missing or unreadable plays a short built-in tone instead; without an audio device
-// the player stays silent but takes as long as the sound would have.
+// file that cannot be used plays a short built-in tone instead: one that is missing or is no
+// regular file (a pipe never blocks the game), is larger than MaxFileSize, is no WAV file SDL
+// reads, or has a rate outside MinFileRate to MaxFileRate. A longer sound plays its first
+// MaxSeconds. Without an audio device the player stays silent but takes as long as the sound
+// would have.
 class SoundPlayer
 {
 public:
@@ -16,6 +19,10 @@ public:
     using Wait = std::function<void(int milliseconds)>;
 
     static constexpr int SampleRate = 44100;
+    static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
+    static constexpr int MinFileRate = 8000;
+    static constexpr int MaxFileRate = 192000;
+    static constexpr int MaxSeconds = 10;
 
     explicit SoundPlayer(Wait wait);
     ~SoundPlayer();
@@ -36,11 +43,11 @@ public:
 
     // The stand-in tone: 16-bit signed mono samples at SampleRate.
     static QByteArray fallbackTone();
+    // The file's samples as they are played (16-bit signed mono at SampleRate, at most
+    // MaxSeconds), or nothing when the file cannot be used.
+    static QByteArray load(const QString &fileName);
 
 private:
-    // The file's samples in the device's format, or nothing when it cannot be read.
-    QByteArray load(const QString &fileName) const;
-
     Wait m_wait;
     bool m_opened = false;
     bool m_audioReady = false;

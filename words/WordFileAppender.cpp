@@ -3,60 +3,61 @@
 #include "FileErrorPrompt.h"
 #include "FileErrors.h"
 #include "IPlatformServices.h"
+#include "MemoryLineReader.h"
+#include "RegularFile.h"
 #include "RunTimeError.h"
+#include "TextFileReader.h"
 #include "WordFileFormat.h"
-
-#include <QByteArray>
+#include "WordFileLoader.h"
 
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
-#include <sys/stat.h>
+#include <sys/file.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
-// Closes the file whenever the append ends, on every path.
-class FileHandle
+using namespace std::chrono_literals;
+
+// Another copy of the game holds the lock only for one write; an editor that keeps it longer
+// is reported instead of being waited for.
+constexpr auto kLockWait = 5s;
+constexpr auto kLockPoll = 10ms;
+
+class LevelCounter : public WordFileLoader::Sink
 {
 public:
-    ~FileHandle()
+    void entryLoaded(const WordFileEntry &entry) override
     {
-        if (fd >= 0)
-            ::close(fd);
+        ++count[entry.level == WordFileFormat::AdultLevel];
     }
-    int fd = -1;
+    int count[2] = {0, 0};
 };
 
 // Whether the file's last line still needs its terminator. Only CR ends a line in the word file
 // (a line feed alone is part of the line), so it does unless the file ends in CR or CR LF. A
 // file of nothing but a byte-order mark holds no line at all.
-bool lastLineUnterminated(int fd)
+bool lastLineUnterminated(const QByteArray &contents)
 {
-    struct stat info
-    {};
-    if (::fstat(fd, &info) != 0 || info.st_size == 0)
+    if (contents.isEmpty() || contents == WordFileFormat::ByteOrderMark)
         return false;
-    char tail[3] = {0, 0, 0};
-    const off_t from = info.st_size >= 3 ? info.st_size - 3 : 0;
-    const ssize_t got = ::pread(fd, tail, sizeof tail, from);
-    if (got <= 0)
-        return true;
-    if (info.st_size == 3 && QByteArray(tail, 3) == WordFileFormat::ByteOrderMark)
-        return false;
-    const char last = tail[got - 1];
-    const char beforeLast = got >= 2 ? tail[got - 2] : 0;
-    using WordFileFormat::CR, WordFileFormat::LF;
-    return !(last == CR || (last == LF && beforeLast == CR));
+    using WordFileFormat::CR;
+    return !(contents.endsWith(CR) || contents.endsWith(WordFileFormat::LineEnd));
 }
 
-QByteArray entryBytes(const QStringList &lines, int fd)
+void lockExclusively(const RegularFile &file)
 {
-    QByteArray bytes;
-    if (lastLineUnterminated(fd))
-        bytes += WordFileFormat::LineEnd;
-    for (const QString &line : lines)
-        bytes += line.toLocal8Bit() + WordFileFormat::LineEnd;
-    return bytes;
+    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    while (::flock(file.fd(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            throw fileError(errno, file.path());
+        if (std::chrono::steady_clock::now() >= deadline)
+            throw RunTimeError(ErrorNumber::PermissionDenied,
+                               QStringLiteral("Another program is writing to the word file"));
+        std::this_thread::sleep_for(kLockPoll);
+    }
 }
 
 } // namespace
@@ -73,70 +74,117 @@ WordFileAppender::WordFileAppender(IPlatformServices &services, QString path, Sy
 
 bool WordFileAppender::append(const QStringList &lines)
 {
-    FileHandle file;
-    off_t oldSize = 0;
-
-    // Carries out one step; on failure asks the player and returns whether to go on.
-    auto attempt = [&](auto step) {
-        for (;;) {
-            try {
-                step();
-                return true;
-            } catch (const RunTimeError &error) {
-                switch (FileErrorPrompt::ask(m_services, error)) {
-                case FileErrorPrompt::Outcome::Retry:
-                    continue;
-                case FileErrorPrompt::Outcome::GiveUp:
-                    return false;
-                case FileErrorPrompt::Outcome::PassOn:
-                    m_services.showMessage(
-                        QStringLiteral("The word could not be added: %1.").arg(error.detail()),
-                        QStringLiteral("Error"), MessageBoxFlags::OkOnly);
-                    return false;
-                }
-            }
-        }
-    };
-
-    const bool opened = attempt([&] {
-        const QByteArray name = m_path.toLocal8Bit();
-        file.fd = m_calls.open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (file.fd < 0)
-            throw fileError(errno, m_path);
-        struct stat info
-        {};
-        if (::fstat(file.fd, &info) != 0)
-            throw fileError(errno, m_path);
-        if (S_ISDIR(info.st_mode))
-            throw fileError(EISDIR, m_path);
-        oldSize = info.st_size;
+    RegularFile file;
+    QByteArray contents;
+    const bool ready = attempt([&] {
+        file = RegularFile::open(m_path, O_RDWR | O_CREAT, 0644, m_calls.open);
+        lockExclusively(file);
+        contents = file.readAll(TextFileReader::MaxFileSize);
     });
-    if (!opened)
+    if (!ready)
         return false;
 
-    const QByteArray bytes = entryBytes(lines, file.fd);
-    return attempt([&] {
-        qsizetype written = 0;
-        int error = 0;
-        while (written < bytes.size()) {
-            const ssize_t n = m_calls.pwrite(file.fd, bytes.constData() + written,
-                                             static_cast<size_t>(bytes.size() - written),
-                                             oldSize + static_cast<off_t>(written));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0) {
-                error = n < 0 ? errno : ENOSPC;
-                break;
-            }
+    QByteArray bytes;
+    if (lastLineUnterminated(contents))
+        bytes += WordFileFormat::LineEnd;
+    for (const QString &line : lines)
+        bytes += line.toLocal8Bit() + WordFileFormat::LineEnd;
+    if (!roomFor(lines, contents, bytes.size()))
+        return false;
+
+    const auto end = static_cast<off_t>(contents.size());
+    return attempt([&] { writeAt(file, bytes, end); });
+}
+
+bool WordFileAppender::roomFor(const QStringList &lines, const QByteArray &contents,
+                               qsizetype added)
+{
+    const bool adult = !lines.isEmpty() && lines.first().startsWith(WordFileFormat::AdultMarker);
+    const QString level = adult ? QStringLiteral("adult") : QStringLiteral("child");
+    LevelCounter counter;
+    MemoryLineReader reader(contents, m_path);
+    try {
+        WordFileLoader(reader, [](const RunTimeError &error) { throw error; }).load(counter);
+    } catch (const RunTimeError &error) {
+        // The file on the disk cannot be played as it is; an entry added to it could end up as
+        // another word's definition, or make it longer still.
+        const QString why = error.number() == ErrorNumber::SubscriptOutOfRange
+                                ? QStringLiteral("it already holds more than %1 words of a level")
+                                      .arg(WordFileFormat::MaxEntriesPerLevel)
+                                : QStringLiteral("error %1 (%2) at line %3")
+                                      .arg(QString::number(error.number()), error.description(),
+                                           QString::number(error.lineNumber()));
+        m_services.showMessage(
+            QStringLiteral("The word could not be added: the word file cannot be read as it "
+                           "is now, %1.")
+                .arg(why),
+            QStringLiteral("Error"), MessageBoxFlags::OkOnly);
+        return false;
+    }
+    if (counter.count[adult] >= WordFileFormat::MaxEntriesPerLevel) {
+        m_services.showMessage(
+            QStringLiteral("The dictionary already holds %1 %2 words, the most a level can "
+                           "have. The word was not added.")
+                .arg(QString::number(WordFileFormat::MaxEntriesPerLevel), level),
+            QStringLiteral("Dictionary full"), MessageBoxFlags::OkOnly);
+        return false;
+    }
+    if (contents.size() + added > TextFileReader::MaxFileSize) {
+        m_services.showMessage(
+            QStringLiteral("The word could not be added: the word file would grow larger than "
+                           "%1 bytes, the most the game reads.")
+                .arg(TextFileReader::MaxFileSize),
+            QStringLiteral("Error"), MessageBoxFlags::OkOnly);
+        return false;
+    }
+    return true;
+}
+
+void WordFileAppender::writeAt(const RegularFile &file, const QByteArray &bytes, off_t end)
+{
+    qsizetype written = 0;
+    int error = 0;
+    while (written < bytes.size() && error == 0) {
+        const ssize_t n =
+            m_calls.pwrite(file.fd(), bytes.constData() + written,
+                           static_cast<size_t>(bytes.size() - written), end + off_t(written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            error = n < 0 ? errno : ENOSPC;
+        else
             written += n;
+    }
+    if (error == 0 && m_calls.fsync(file.fd()) != 0)
+        error = errno;
+    if (error == 0)
+        return;
+    // Leave no part of the entry behind, and nothing but it: a program that wrote after it
+    // without asking for the lock keeps its bytes, and ours stay.
+    if (file.size() <= end + off_t(bytes.size()) && ::ftruncate(file.fd(), end) == 0)
+        ::fsync(file.fd());
+    throw fileError(error, m_path);
+}
+
+template <typename Step>
+bool WordFileAppender::attempt(Step step)
+{
+    for (;;) {
+        try {
+            step();
+            return true;
+        } catch (const RunTimeError &error) {
+            switch (FileErrorPrompt::ask(m_services, error)) {
+            case FileErrorPrompt::Outcome::Retry:
+                continue;
+            case FileErrorPrompt::Outcome::GiveUp:
+                return false;
+            case FileErrorPrompt::Outcome::PassOn:
+                m_services.showMessage(
+                    QStringLiteral("The word could not be added: %1.").arg(error.detail()),
+                    QStringLiteral("Error"), MessageBoxFlags::OkOnly);
+                return false;
+            }
         }
-        if (error == 0 && m_calls.fsync(file.fd) != 0)
-            error = errno;
-        if (error != 0) {
-            // Leave no part of the entry behind.
-            if (::ftruncate(file.fd, oldSize) == 0)
-                ::fsync(file.fd);
-            throw fileError(error, m_path);
-        }
-    });
+    }
 }

@@ -7,12 +7,16 @@
 #include <sys/types.h>
 
 class IPlatformServices;
+class RegularFile;
 
-// Appends entries to the word file without ever leaving it damaged. An entry is written in one
-// go at the end of the file and flushed to the disk; when writing fails part-way, the file is
+// Appends entries to the word file without ever leaving it damaged. The file is locked (an
+// advisory lock, so two copies of the game take turns), read as it is now, and the entry is
+// written in one go at its end and flushed to the disk; when writing fails part-way, the file is
 // cut back to its old length, so it holds either the whole entry or exactly what it held before.
 // A last line without its terminator is ended first, so the new entry does not run into it. A
-// missing file is created.
+// missing file is created. An entry is refused, with nothing written, when its level already
+// holds the most words a level can have, when the file could not be loaded as it is, or when it
+// would grow past the largest word file the game reads: after every append the file loads.
 //
 // Failures are told to the player: a missing folder (76) with the word file's not-found
 // message, a drive that is not ready (71) with the Retry or Cancel question, which carries out
@@ -38,6 +42,11 @@ public:
     bool append(const QStringList &lines);
 
 private:
+    template <typename Step>
+    bool attempt(Step step);
+    bool roomFor(const QStringList &lines, const QByteArray &contents, qsizetype added);
+    void writeAt(const RegularFile &file, const QByteArray &bytes, off_t end);
+
     IPlatformServices &m_services;
     QString m_path;
     SystemCalls m_calls;

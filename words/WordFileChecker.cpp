@@ -27,8 +27,14 @@ QString shown(QChar c)
     case u'\t':
         return QStringLiteral("a tab");
     default:
-        return QStringLiteral("\"%1\"").arg(c);
+        return u'"' + WordFileChecker::printable(QString(c)) + u'"';
     }
+}
+
+// A word as a finding quotes it: in quotes, with what a terminal would act on escaped.
+QString quoted(const QString &word)
+{
+    return u'"' + WordFileChecker::printable(word) + u'"';
 }
 
 class Collector : public WordFileLoader::Sink
@@ -50,28 +56,28 @@ public:
                     unguessable << shown(c);
             }
             if (!unguessable.isEmpty())
-                warn(entry.line, QStringLiteral("\"%1\" has %2, which no letter button can guess: "
+                warn(entry.line, QStringLiteral("%1 has %2, which no letter button can guess: "
                                                 "a game of it can only be lost")
-                                     .arg(entry.word, unguessable.join(QStringLiteral(", "))));
+                                     .arg(quoted(entry.word), unguessable.join(u", ")));
             auto &seen = adult ? m_adultSeen : m_childSeen;
             const QString key = entry.word.toUpper();
             if (seen.contains(key))
-                warn(entry.line, QStringLiteral("\"%1\" is already a %2 word at line %3")
-                                     .arg(entry.word, levelName(entry.level))
-                                     .arg(seen.value(key)));
+                warn(entry.line, QStringLiteral("%1 is already a %2 word at line %3")
+                                     .arg(quoted(entry.word), levelName(entry.level),
+                                          QString::number(seen.value(key))));
             else
                 seen.insert(key, entry.line);
         }
         if (adult && entry.definition.isEmpty()) // the definition stands on the next line
-            warn(entry.line + 1,
-                 QStringLiteral("the adult word \"%1\" has an empty definition").arg(entry.word));
+            warn(entry.line + 1, QStringLiteral("the adult word %1 has an empty definition")
+                                     .arg(quoted(entry.word)));
     }
 
     void entrySkipped(const WordFileEntry &entry) override
     {
-        warn(entry.line, QStringLiteral("\"%1\" has more than %2 characters: the game skips it")
-                             .arg(entry.word)
-                             .arg(WordFileFormat::MaxWordLength));
+        warn(entry.line,
+             QStringLiteral("%1 has more than %2 characters: the game skips it")
+                 .arg(quoted(entry.word), QString::number(WordFileFormat::MaxWordLength)));
     }
 
 private:
@@ -96,11 +102,30 @@ QString loadErrorText(const RunTimeError &error, const QString &path)
             .arg(WordFileFormat::MaxEntriesPerLevel);
     default:
         return QStringLiteral("cannot read %1: %2")
-            .arg(path, error.detail().isEmpty() ? error.description() : error.detail());
+            .arg(WordFileChecker::printable(path),
+                 error.detail().isEmpty() ? error.description() : error.detail());
     }
 }
 
 } // namespace
+
+QString WordFileChecker::printable(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\\')
+            out += QStringLiteral("\\\\");
+        else if (u < 0x20 || (u >= 0x7f && u < 0xa0))
+            out += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QChar(u'0'));
+        else if (c.category() == QChar::Other_Format)
+            out += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QChar(u'0'));
+        else
+            out += c;
+    }
+    return out;
+}
 
 bool WordFileChecker::Report::hasErrors() const
 {

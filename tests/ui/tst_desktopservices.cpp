@@ -3,8 +3,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -17,7 +21,9 @@ struct BoxAnswerer
     QList<QMessageBox::StandardButton> buttons;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString title;
+    QString shownTitle;
     QString text;
+    Qt::TextFormat format = Qt::AutoText;
 
     void arm()
     {
@@ -29,7 +35,9 @@ struct BoxAnswerer
                 buttons << box->standardButton(b);
             icon = box->icon();
             title = box->windowTitle();
+            shownTitle = box->windowHandle() ? box->windowHandle()->title() : QString();
             text = box->text();
+            format = box->textFormat();
             if (escape)
                 QTest::keyClick(box, Qt::Key_Escape);
             else
@@ -89,6 +97,51 @@ private Q_SLOTS:
         QCOMPARE(answerer.text,
                  QString("The path is not correct, or \nthe data file was not found."));
     }
+
+    // Names and definitions come from the player and the word file: shown as typed, never
+    // as markup (an image of a FIFO would block the game for good).
+    void textAndTitleAreShownAsPlainText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("markup in a name") << "Well done."
+                                          << "<b>Ann</b>, you have won";
+        QTest::newRow("window-modified mark in a name") << "Well done."
+                                                        << "Ann[*], you have won";
+        QTest::newRow("doubled mark") << "Well done."
+                                      << "Ann[*][*]";
+        QTest::newRow("image of a FIFO in a definition")
+            << "OWL: night bird<img src=\"" + m_fifo + "\">"
+            << "Ann";
+        QTest::newRow("link and font")
+            << "<a href=\"https://example.org\">x</a><font size=7 color=red>big</font>"
+            << "Ann";
+    }
+
+    void textAndTitleAreShownAsPlainText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        DesktopServices services;
+        BoxAnswerer answerer;
+        answerer.press = QMessageBox::Ok;
+        answerer.arm();
+        QCOMPARE(services.showMessage(text, title, 0), 1);
+        QCOMPARE(answerer.format, Qt::PlainText);
+        QCOMPARE(answerer.text, text);
+        QCOMPARE(answerer.shownTitle, title);
+    }
+
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_fifo = m_dir.filePath("fifo");
+        QCOMPARE(::mkfifo(m_fifo.toLocal8Bit().constData(), 0600), 0);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_fifo;
 };
 
 QTEST_MAIN(TestDesktopServices)

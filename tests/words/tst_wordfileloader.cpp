@@ -155,9 +155,9 @@ private Q_SLOTS:
         QCOMPARE(entries.at(2), QString("child 2: Dog @3"));
     }
 
-    void fiftyMegabyteLineIsSkipped()
+    void lineOfMegabytesIsSkipped()
     {
-        const QByteArray huge(50 * 1024 * 1024, 'w');
+        const QByteArray huge(7 * 1024 * 1024, 'w');
         const QStringList entries = load(huge + "\r\nCat");
         QCOMPARE(entries.size(), 2);
         QCOMPARE(entries.at(1), QString("child 1: Cat @2"));

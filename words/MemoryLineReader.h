@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ILineReader.h"
+
+#include <QByteArray>
+
+// Reads the lines of a word file held in memory: a line ends at CR LF or at a lone CR, a line
+// feed alone is part of the line, and the last line may lack its terminator. Text is decoded from
+// the system's 8-bit encoding (UTF-8 here); a UTF-8 byte-order mark at the very start is not
+// part of the first line.
+class MemoryLineReader : public ILineReader
+{
+public:
+    explicit MemoryLineReader(QByteArray bytes = {}, QString path = {});
+
+    void open() override;
+    bool atEnd() override;
+    QString readLine() override;
+    void close() override {}
+
+    QString path() const override { return m_path; }
+    int lineNumber() const override { return m_lineNumber; }
+
+protected:
+    // Starts again from the beginning of these bytes.
+    void restart(QByteArray bytes);
+
+private:
+    QByteArray m_bytes;
+    QString m_path;
+    qsizetype m_pos = 0;
+    int m_lineNumber = 0;
+};

@@ -1,0 +1,139 @@
+#include "RegularFile.h"
+
+#include "FileErrors.h"
+#include "RunTimeError.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+QString kindOf(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a named pipe");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    return QStringLiteral("not an ordinary file");
+}
+
+RunTimeError tooLarge(qint64 limit)
+{
+    return RunTimeError(
+        ErrorNumber::PathFileAccessError,
+        QStringLiteral("The file is larger than %1, the most it may hold")
+            .arg(QLocale::c().formattedDataSize(limit, 0, QLocale::DataSizeIecFormat)));
+}
+
+RunTimeError notARegularFile(mode_t mode, const QString &path)
+{
+    if (S_ISDIR(mode))
+        return fileError(EISDIR, path);
+    return RunTimeError(ErrorNumber::PathFileAccessError,
+                        QStringLiteral("Not a regular file: it is %1").arg(kindOf(mode)));
+}
+
+} // namespace
+
+RegularFile RegularFile::open(const QString &path, int flags, mode_t mode, const OpenCall &openCall)
+{
+    const QByteArray name = path.toLocal8Bit();
+    // O_NONBLOCK: a FIFO opens at once instead of waiting for a writer. O_NOCTTY: a terminal
+    // never becomes ours.
+    const int all = flags | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    const int fd =
+        openCall ? openCall(name.constData(), all, mode) : ::open(name.constData(), all, mode);
+    if (fd < 0) {
+        const int error = errno;
+        // A socket cannot be opened at all (ENXIO); say what it is rather than "not ready".
+        struct stat info
+        {};
+        if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+            throw notARegularFile(info.st_mode, path);
+        throw fileError(error, path);
+    }
+    RegularFile file;
+    file.m_fd = fd;
+    file.m_path = path;
+    struct stat info
+    {};
+    if (::fstat(fd, &info) != 0)
+        throw fileError(errno, path);
+    if (!S_ISREG(info.st_mode))
+        throw notARegularFile(info.st_mode, path);
+    // Reads and writes of a regular file may block as usual.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return file;
+}
+
+RegularFile::~RegularFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+RegularFile::RegularFile(RegularFile &&other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1)), m_path(std::move(other.m_path))
+{}
+
+RegularFile &RegularFile::operator=(RegularFile &&other) noexcept
+{
+    if (this != &other) {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = std::exchange(other.m_fd, -1);
+        m_path = std::move(other.m_path);
+    }
+    return *this;
+}
+
+qint64 RegularFile::size() const
+{
+    struct stat info
+    {};
+    if (::fstat(m_fd, &info) != 0)
+        throw fileError(errno, m_path);
+    return info.st_size;
+}
+
+QByteArray RegularFile::readAll(qint64 limit) const
+{
+    const qint64 expected = size();
+    if (expected > limit)
+        throw tooLarge(limit);
+    // One byte more than expected tells a file that grew past the limit meanwhile.
+    QByteArray bytes(std::min(expected, limit) + 1, Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::pread(m_fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got),
+                                  static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw fileError(errno, m_path);
+        if (n == 0)
+            break;
+        got += n;
+    }
+    if (got > limit)
+        throw tooLarge(limit);
+    bytes.truncate(got);
+    return bytes;
+}
+
+void RegularFile::close()
+{
+    if (m_fd < 0)
+        return;
+    const int fd = std::exchange(m_fd, -1);
+    if (::close(fd) != 0 && errno != EINTR)
+        throw fileError(errno, m_path);
+}

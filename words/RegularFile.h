@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <sys/types.h>
+
+// An open regular file, closed when it goes. Opening never waits: a FIFO, socket or device is
+// refused at once (error 75 with what it is) instead of waiting for a partner or reading
+// forever, and so is a folder. Every file the game reads or writes is opened here.
+class RegularFile
+{
+public:
+    using OpenCall = std::function<int(const char *path, int flags, mode_t mode)>;
+
+    // Opens the path with the given flags; throws the file's RunTimeError when it cannot.
+    static RegularFile open(const QString &path, int flags, mode_t mode = 0,
+                            const OpenCall &openCall = {});
+
+    RegularFile() = default;
+    ~RegularFile();
+    RegularFile(RegularFile &&other) noexcept;
+    RegularFile &operator=(RegularFile &&other) noexcept;
+    RegularFile(const RegularFile &) = delete;
+    RegularFile &operator=(const RegularFile &) = delete;
+
+    int fd() const { return m_fd; }
+    const QString &path() const { return m_path; }
+    // The size as the file is now.
+    qint64 size() const;
+    // The whole file as it is now. A file larger than limit bytes is error 75 that names the
+    // limit, so a huge file costs nothing.
+    QByteArray readAll(qint64 limit) const;
+    // Closes it and reports a failure that only closing shows (a delayed write error).
+    void close();
+
+private:
+    int m_fd = -1;
+    QString m_path;
+};
