@@ -1,18 +1,39 @@
 #!/usr/bin/env bash
-# Builds the word-file fuzz target with clang into build-fuzz/ and runs it for the given number
-# of seconds (default 60) from the seed corpus in tests/fuzz/corpus. Fails on any finding.
+# Fuzzes the word file for the given number of seconds in all (default 60), from the seed corpora
+# in tests/fuzz/corpus, and fails on any finding:
+#   - the loader over bytes in memory, built plain for volume (build-fuzz-plain/), 40 %;
+#   - the same, with AddressSanitizer and UBSan for depth (build-fuzz/), 30 %;
+#   - the append round trip on a real file, with the sanitizers, 30 %.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
-cmake -S . -B build-fuzz -DQUILLOW_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_wordfile
+build() { # <folder> <sanitize ON|OFF>
+    cmake -S . -B "$1" -DQUILLOW_FUZZ=ON -DQUILLOW_FUZZ_SANITIZE="$2" \
+        -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$1" -j"$(nproc)" --target fuzz_wordfile fuzz_append
+}
+build build-fuzz-plain OFF
+build build-fuzz ON
 
-corpus=$(mktemp -d)
-trap 'rm -rf "$corpus"' EXIT
-cd build-fuzz
-# A small quarantine, handed back to the system often, keeps a long run's memory flat.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# A small quarantine, handed back to the system often, keeps a sanitized run's memory flat.
 export ASAN_OPTIONS=quarantine_size_mb=32:allocator_release_to_os_interval_ms=500:detect_leaks=1
-./tests/fuzz/fuzz_wordfile -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -max_len=8192 -print_final_stats=1 "$corpus" ../tests/fuzz/corpus
+
+run() { # <binary> <seconds> <corpus name>
+    mkdir -p "$work/$3"
+    echo "fuzz.sh: $1 for $2 s"
+    local status=0
+    "$1" -max_total_time="$2" -timeout=10 -rss_limit_mb=2048 -max_len=8192 \
+        -print_final_stats=1 -artifact_prefix="$work/" "$work/$3" "tests/fuzz/corpus/$3" \
+        >"$work/$3.log" 2>&1 || status=$?
+    grep -E '^(Done|stat::peak_rss_mb)' "$work/$3.log" || true
+    if [ "$status" -ne 0 ]; then
+        tail -n 40 "$work/$3.log"
+        return "$status"
+    fi
+}
+run build-fuzz-plain/tests/fuzz/fuzz_wordfile $((seconds * 4 / 10)) wordfile
+run build-fuzz/tests/fuzz/fuzz_wordfile $((seconds * 3 / 10)) wordfile
+run build-fuzz/tests/fuzz/fuzz_append $((seconds * 3 / 10)) append
