@@ -127,7 +127,8 @@ QByteArray SoundPlayer::load(const QString &fileName)
     file.clear();
     const int frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
     QByteArray bytes;
-    if (spec.freq >= MinFileRate && spec.freq <= MaxFileRate && frameBytes > 0) {
+    if (spec.freq >= MinFileRate && spec.freq <= MaxFileRate && spec.channels <= MaxChannels &&
+        frameBytes > 0) {
         // Only the first MaxSeconds are played; conversion costs a few times what it is given.
         const Uint32 longest = static_cast<Uint32>(MaxSeconds * spec.freq * frameBytes);
         bytes = convert(spec, buffer, std::min(length - length % frameBytes, longest));

@@ -9,7 +9,7 @@
 // opened once, by open() or else by the first sound, and kept, so that a sound starts at once. A
 // file that cannot be used plays a short built-in tone instead: one that is missing or is no
 // regular file (a pipe never blocks the game), is larger than MaxFileSize, is no WAV file SDL
-// reads, or has a rate outside MinFileRate to MaxFileRate. A longer sound plays its first
+// reads, has more than MaxChannels or a rate outside MinFileRate to MaxFileRate. A longer sound plays its first
 // MaxSeconds. Without an audio device the player stays silent but takes as long as the sound
 // would have.
 class SoundPlayer
@@ -19,7 +19,8 @@ public:
     using Wait = std::function<void(int milliseconds)>;
 
     static constexpr int SampleRate = 44100;
-    static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
+    static constexpr qint64 MaxFileSize = 2 * 1024 * 1024;
+    static constexpr int MaxChannels = 2;
     static constexpr int MinFileRate = 8000;
     static constexpr int MaxFileRate = 192000;
     static constexpr int MaxSeconds = 10;

@@ -31,10 +31,15 @@ QString shown(QChar c)
     }
 }
 
-// A word as a finding quotes it: in quotes, with what a terminal would act on escaped.
+// A word as a finding quotes it: in quotes, with what a terminal would act on escaped, and a
+// very long one cut short.
 QString quoted(const QString &word)
 {
-    return u'"' + WordFileChecker::printable(word) + u'"';
+    constexpr qsizetype kLongest = 60;
+    if (word.size() <= kLongest)
+        return u'"' + WordFileChecker::printable(word) + u'"';
+    return QStringLiteral("\"%1...\" (%2 characters)")
+        .arg(WordFileChecker::printable(word.first(kLongest)), QString::number(word.size()));
 }
 
 class Collector : public WordFileLoader::Sink
