@@ -9,9 +9,9 @@
 // opened once, by open() or else by the first sound, and kept, so that a sound starts at once. A
 // file that cannot be used plays a short built-in tone instead: one that is missing or is no
 // regular file (a pipe never blocks the game), is larger than MaxFileSize, is no WAV file SDL
-// reads, has more than MaxChannels or a rate outside MinFileRate to MaxFileRate. A longer sound plays its first
-// MaxSeconds. Without an audio device the player stays silent but takes as long as the sound
-// would have.
+// reads, has more than MaxChannels or a rate outside MinFileRate to MaxFileRate. A longer sound
+// plays its first MaxSeconds. Without an audio device the player stays silent but takes as long as
+// the sound would have.
 class SoundPlayer
 {
 public:
