@@ -12,12 +12,14 @@
 #include "PictureBox.h"
 #include "ProgramEnd.h"
 #include "RunTimeError.h"
+#include "SpokenDescription.h"
 #include "WordFileAppender.h"
 #include "WordFileFormat.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -60,6 +62,10 @@ void GameExecutive::connectHandlers()
     on(ui.optAdultWord, &GameExecutive::optAdultWord_Click);
     on(ui.optChildWord, &GameExecutive::optChildWord_Click);
     on(ui.cmdAddWordtoDicitonary, &GameExecutive::cmdAddWordtoDicitonary_Click);
+    // Return in a text box does what the button beside it does.
+    connect(ui.txtName, &QLineEdit::returnPressed, ui.cmdSignIn, &QAbstractButton::click);
+    connect(ui.txtWord, &QLineEdit::returnPressed, ui.cmdAddWordtoDicitonary,
+            &QAbstractButton::click);
     for (int i = 0; i < GameExecutiveLayout::LetterCount; ++i) {
         const auto index = static_cast<qint16>(i);
         connect(ui.Letter[i], &QAbstractButton::clicked, this,
@@ -113,6 +119,21 @@ void GameExecutive::showEvent(QShowEvent *event)
         m_activated = true;
         runHandler([this] { Form_Activate(); });
     }
+}
+
+void GameExecutive::keyPressEvent(QKeyEvent *event)
+{
+    // Text boxes take their keys before they get here; access keys (Alt) are shortcuts.
+    const QString text = event->text().toUpper();
+    const bool plain = (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
+    if (plain && text.size() == 1 && text.front() >= u'A' && text.front() <= u'Z') {
+        CommandButton *button = ui.Letter.at(static_cast<size_t>(text.front().unicode() - u'A'));
+        if (m_secretWord && button->isVisible() && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void GameExecutive::Form_Load()
@@ -186,6 +207,8 @@ void GameExecutive::StartNewGame()
     ui.Canvas->Cls();
     ui.Canvas->show();
     ui.picLetter->Cls();
+    setSpokenDescription(*ui.picLetter, QString());
+    describeFigure(0);
     for (CommandButton *letter : ui.Letter)
         letter->show();
     m_secretWord = m_dictionary->getWord(m_level);
@@ -225,6 +248,7 @@ void GameExecutive::Letter_Click(qint16 Index)
     box.setCurrentX(static_cast<float>((box.ScaleWidth() - width) / 2));
     box.setCurrentY(kGuessTop);
     box.Print(letter);
+    setSpokenDescription(box, letter);
 
     Compare(letter);
 }
@@ -246,6 +270,7 @@ void GameExecutive::Compare(const QString &letter)
         PlaySound(GameSounds::Miss);
         m_wrongGuesses = addInteger16(m_wrongGuesses, 1);
         DrawStage(m_wrongGuesses);
+        describeFigure(m_wrongGuesses);
     }
     CheckEndOfGame();
 }
@@ -279,6 +304,13 @@ void GameExecutive::RevealLetter(const QString &letter, qint16 position)
 void GameExecutive::DrawStage(qint16 n)
 {
     GallowsFigure::drawStage(n, *ui.Canvas, *ui.Canvas1);
+}
+
+void GameExecutive::describeFigure(qint16 misses)
+{
+    setSpokenDescription(
+        *ui.Canvas, QStringLiteral("%1 of %2 misses")
+                        .arg(QString::number(misses), QString::number(EndOfGame::LosingMisses)));
 }
 
 void GameExecutive::setAddWordPanelVisible(bool visible)
@@ -325,7 +357,7 @@ void GameExecutive::cmdAddWordtoDicitonary_Click()
     const QStringList entry = level == WordFileFormat::AdultLevel
                                   ? QStringList{WordFileFormat::AdultMarker + word, definition}
                                   : QStringList{word};
-    WordFileAppender file(m_services, WordFileFormat::pathInFolder(m_services.programFolder()));
+    WordFileAppender file(m_services, m_services.wordFilePath());
     if (!file.append(entry))
         return; // the player has been told; the panel stays open for another try
     setLettersEnabled(true);

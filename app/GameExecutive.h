@@ -58,6 +58,8 @@ protected:
     // A close asked for while a handler runs (the window's close button during a sound or a
     // reveal) hides the window at once and ends the program when that handler's wait is over.
     void closeEvent(QCloseEvent *event) override;
+    // On the game screen a typed letter guesses it, as a click on its button does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void StartNewGame();
@@ -67,6 +69,8 @@ private:
     void RevealLetter(const QString &letter, qint16 position);
     void DrawStage(qint16 n);
     void setAddWordPanelVisible(bool visible);
+    // What a screen reader says of the game's figure.
+    void describeFigure(qint16 misses);
     void setLettersEnabled(bool enabled);
 
     static void centreScale(PictureBox &box);

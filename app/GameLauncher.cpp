@@ -14,7 +14,7 @@ namespace {
 constexpr int kUnreadableWordFileExitStatus = 2;
 } // namespace
 
-int runQuillow(IPlatformServices &services)
+int runQuillow(IPlatformServices &services, const std::function<void()> &afterShown)
 {
     GameExecutive window(services);
     try {
@@ -31,5 +31,7 @@ int runQuillow(IPlatformServices &services)
         return kUnreadableWordFileExitStatus;
     }
     window.show();
+    if (afterShown)
+        afterShown();
     return QApplication::exec();
 }

@@ -19,6 +19,7 @@ public:
     void playSound(const QString &name) override;
     void pause(int milliseconds) override;
     QString programFolder() const override { return m_services.programFolder(); }
+    QString wordFilePath() const override { return m_services.wordFilePath(); }
 
 private:
     void endIfStopped() const;

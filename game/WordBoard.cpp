@@ -4,6 +4,9 @@
 #include "Integer16.h"
 #include "PictureBox.h"
 #include "RunTimeError.h"
+#include "SpokenDescription.h"
+
+#include <QStringList>
 
 WordBoard::WordBoard(PictureBox &board, PictureBox &letterBox, IPlatformServices &services)
     : m_board(board), m_letterBox(letterBox), m_services(services)
@@ -32,6 +35,8 @@ void WordBoard::DrawWordBoard(qint16 n)
         m_slotX[slotIndex(i)] = x;
         x = addInteger16(x, SlotStep);
     }
+    m_shown = QString(n, u' ');
+    describe();
 }
 
 void WordBoard::DrawSlot(qint16 x, qint16 y)
@@ -42,7 +47,7 @@ void WordBoard::DrawSlot(qint16 x, qint16 y)
         m_board.Line(x + i, y + i, x + SlotSize - i, y + SlotSize - i, shadeColor(i), Shape::Box);
 }
 
-void WordBoard::RevealLetter(const QString &, qint16 position)
+void WordBoard::RevealLetter(const QString &letter, qint16 position)
 {
     const qint16 left = slotX(position);
     const qint16 lastRow = toInteger16(m_letterBox.ScaleHeight() - 1);
@@ -52,4 +57,27 @@ void WordBoard::RevealLetter(const QString &, qint16 position)
         for (int column = 0; column <= lastColumn; ++column)
             m_board.PSet(left + column, row, m_letterBox.Point(column, row));
     }
+    if (position <= m_shown.size() && !letter.isEmpty()) {
+        m_shown[position - 1] = letter.front();
+        describe();
+    }
+}
+
+QString WordBoard::spokenText() const
+{
+    QStringList slots;
+    for (const QChar c : m_shown)
+        slots << (c == u' ' ? QStringLiteral("blank") : QString(c));
+    const auto found = m_shown.size() - m_shown.count(u' ');
+    const QString count =
+        QStringLiteral("%1 letter%2, %3 found")
+            .arg(QString::number(m_shown.size()),
+                 m_shown.size() == 1 ? QString() : QStringLiteral("s"), QString::number(found));
+    return slots.isEmpty() ? count
+                           : slots.join(QStringLiteral(", ")) + QStringLiteral(": ") + count;
+}
+
+void WordBoard::describe()
+{
+    setSpokenDescription(m_board, spokenText());
 }

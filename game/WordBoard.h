@@ -36,6 +36,10 @@ public:
     // The left edge of slot i; run-time error 9 for i outside 1 to 13.
     qint16 slotX(int i) const;
 
+    // The word as the player sees it, for a screen reader: "B, blank, blank, T: 4 letters, 2
+    // found". The board's accessible description holds it after every drawing and reveal.
+    QString spokenText() const;
+
     // The colour of nested square i (1 to 20) of a slot.
     static constexpr qint32 shadeColor(int i) { return RGB(150 + 5 * i, 50 + 5 * i, 50 + 5 * i); }
 
@@ -46,5 +50,8 @@ private:
     PictureBox &m_board;
     PictureBox &m_letterBox;
     IPlatformServices &m_services;
+    void describe();
+
     std::array<qint16, SlotCount> m_slotX{};
+    QString m_shown; // one character per slot, a space while it is empty
 };

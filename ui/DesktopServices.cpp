@@ -55,8 +55,14 @@ QMessageBox::Icon iconFor(int flags)
 
 } // namespace
 
-DesktopServices::DesktopServices() : m_sound([this](int ms) { pause(ms); })
+DesktopServices::DesktopServices() : DesktopServices(Options())
 {}
+
+DesktopServices::DesktopServices(Options options)
+    : m_options(std::move(options)), m_sound([this](int ms) { pause(ms); })
+{
+    m_sound.setMuted(m_options.muted);
+}
 
 int DesktopServices::showMessage(const QString &text, const QString &title, int flags)
 {
@@ -104,4 +110,9 @@ void DesktopServices::pause(int milliseconds)
 QString DesktopServices::programFolder() const
 {
     return QCoreApplication::applicationDirPath();
+}
+
+QString DesktopServices::wordFilePath() const
+{
+    return m_options.wordFile.isEmpty() ? IPlatformServices::wordFilePath() : m_options.wordFile;
 }

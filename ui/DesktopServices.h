@@ -8,7 +8,14 @@
 class DesktopServices : public IPlatformServices
 {
 public:
+    struct Options
+    {
+        QString wordFile; // empty: Dictionary.txt in the program's folder
+        bool muted = false;
+    };
+
     DesktopServices();
+    explicit DesktopServices(Options options);
 
     int showMessage(const QString &text, const QString &title, int flags) override;
     void playSound(const QString &name) override;
@@ -16,7 +23,12 @@ public:
     // pause is over; they are then handled in the order they came.
     void pause(int milliseconds) override;
     QString programFolder() const override;
+    QString wordFilePath() const override;
+
+    // Starts the sound device on a thread of its own, so that the first sound starts at once.
+    void prepareSound() { m_sound.openInBackground(); }
 
 private:
+    Options m_options;
     SoundPlayer m_sound;
 };

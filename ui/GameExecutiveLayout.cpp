@@ -167,6 +167,22 @@ void GameExecutiveLayout::setupUi(QWidget *form)
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
+    // What a screen reader says of the controls that have no text of their own. Buttons and
+    // labels speak their captions.
+    for (int i = 0; i < LetterCount; ++i)
+        Letter[i]->setAccessibleName(QStringLiteral("Letter %1").arg(QChar(u'A' + i)));
+    LetterFrame->setAccessibleName(QStringLiteral("Letters"));
+    WordBox->setAccessibleName(QStringLiteral("Word board"));
+    Canvas->setAccessibleName(QStringLiteral("Gallows figure"));
+    Canvas1->setAccessibleName(QStringLiteral("Gallows figure"));
+    picLetter->setAccessibleName(QStringLiteral("Last letter guessed"));
+    fraOne->setAccessibleName(QStringLiteral("Sign in"));
+    txtName->setAccessibleName(QStringLiteral("Your first name"));
+    fraTwo->setAccessibleName(QStringLiteral("Game level"));
+    fraAddWord->setAccessibleName(QStringLiteral("Add a word to the dictionary"));
+    txtWord->setAccessibleName(QStringLiteral("Word to insert in dictionary"));
+    txtDefinition->setAccessibleName(QStringLiteral("Definition of word"));
+
     // Stacking, from the bottom up.
     for (QWidget *control :
          std::initializer_list<QWidget *>{LetterFrame, WordBox, Canvas, cmdReset, picLetter, fraTwo,

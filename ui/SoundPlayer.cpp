@@ -56,8 +56,20 @@ SoundPlayer::SoundPlayer(Wait wait) : m_wait(std::move(wait))
 
 void SoundPlayer::open()
 {
-    if (m_opened)
-        return;
+    if (m_opening.joinable())
+        m_opening.join();
+    if (!m_opened && !m_muted)
+        openNow();
+}
+
+void SoundPlayer::openInBackground()
+{
+    if (!m_opened && !m_muted && !m_opening.joinable())
+        m_opening = std::thread([this] { openNow(); });
+}
+
+void SoundPlayer::openNow()
+{
     m_opened = true;
     SDL_SetMainReady();
     // SDL would turn SIGINT and SIGTERM into events that nobody reads, and the game could then
@@ -87,6 +99,8 @@ void SoundPlayer::open()
 
 SoundPlayer::~SoundPlayer()
 {
+    if (m_opening.joinable())
+        m_opening.join();
     if (m_device != 0)
         SDL_CloseAudioDevice(m_device);
     if (m_audioReady)

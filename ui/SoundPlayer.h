@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <thread>
 
 // Plays .wav files through SDL's audio subsystem, one at a time and to their end. The device is
 // opened once, by open() or else by the first sound, and kept, so that a sound starts at once. A
@@ -27,8 +28,13 @@ public:
 
     explicit SoundPlayer(Wait wait);
     ~SoundPlayer();
-    // Starts SDL's audio and opens the device; does nothing the second time.
+    // Starts SDL's audio and opens the device; does nothing the second time, or when muted.
     void open();
+    // The same on a thread of its own; the first sound waits for it to be done.
+    void openInBackground();
+    // Muted, nothing reaches the audio device (it is never opened), but every sound still takes
+    // as long as it would have.
+    void setMuted(bool muted) { m_muted = muted; }
     SoundPlayer(const SoundPlayer &) = delete;
     SoundPlayer &operator=(const SoundPlayer &) = delete;
 
@@ -49,7 +55,11 @@ public:
     static QByteArray load(const QString &fileName);
 
 private:
+    void openNow();
+
     Wait m_wait;
+    std::thread m_opening;
+    bool m_muted = false;
     bool m_opened = false;
     bool m_audioReady = false;
     unsigned m_device = 0;

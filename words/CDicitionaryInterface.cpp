@@ -36,7 +36,7 @@ private:
 
 CDicitionaryInterface::CDicitionaryInterface(IPlatformServices &services)
 {
-    TextFileReader reader(WordFileFormat::pathInFolder(services.programFolder()));
+    TextFileReader reader(services.wordFilePath());
     load(services, reader);
 }
 

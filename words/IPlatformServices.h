@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WordFileFormat.h"
+
 #include <QString>
 
 // Flags of a message box: a button set plus an icon, as numbers.
@@ -43,4 +45,7 @@ public:
     virtual void pause(int milliseconds) = 0;
     // The folder that holds the program's executable, without a trailing separator.
     virtual QString programFolder() const = 0;
+    // The word file the game reads and adds to: Dictionary.txt in the program's folder unless
+    // the player named another.
+    virtual QString wordFilePath() const { return WordFileFormat::pathInFolder(programFolder()); }
 };
