@@ -87,9 +87,21 @@ void GameExecutive::runHandler(const std::function<void()> &handler)
         endWithRunTimeError(ErrorNumber::OutOfMemory);
     }
     --m_handlersRunning;
+    keepFocusOnScreen();
     // Closed while a handler ran that did not wait again afterwards.
     if (m_handlersRunning == 0 && m_services.stopped())
         QCoreApplication::exit(0);
+}
+
+void GameExecutive::keepFocusOnScreen()
+{
+    // A frame hidden by a handler keeps the focus of the text box inside it (the name box after
+    // sign-in), which would then swallow the keys typed on the next screen.
+    QWidget *focused = focusWidget();
+    if (isVisible() && focused && !focused->isVisible() && !focusNextChild())
+        focused->clearFocus();
+    if (focusWidget() && !focusWidget()->isVisible())
+        focusWidget()->clearFocus();
 }
 
 void GameExecutive::endWithRunTimeError(int number)

@@ -79,6 +79,7 @@ private:
     // reported and ends the program.
     void runHandler(const std::function<void()> &handler);
     void endWithRunTimeError(int number);
+    void keepFocusOnScreen();
 
     IPlatformServices &m_platform;
     InterruptibleServices m_services{m_platform};

@@ -90,6 +90,9 @@ private Q_SLOTS:
         QVERIFY(game.ui().fraTwo->isVisible());
         QCOMPARE(game.window->playerName(), QString("Ann"));
         game.ui().cmdChild->click();
+        // The name box went with its frame; it must not keep the keys typed on the game screen.
+        QWidget *focused = game.window->focusWidget();
+        QVERIFY(!focused || focused->isVisible());
         game.ui().cmdAddWord->click();
         game.ui().optChildWord->click();
         QTest::keyClicks(game.ui().txtWord, "Dog");

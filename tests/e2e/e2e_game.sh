@@ -38,7 +38,7 @@ colour_at() { # FILE X Y -> hex colour
     convert "$1" -crop "1x1+$2+$3" +repage txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1
 }
 
-start_game() { # starts the binary in a fresh program folder, with the one word "Bee"
+start_game() { # [OPTIONS...]: starts the binary in a fresh program folder, with the one word "Bee"
     rm -rf "$work/program" "$work/sounds"
     mkdir -p "$work/program" "$work/sounds"
     cp "$quillow" "$work/program/quillow"
@@ -46,7 +46,7 @@ start_game() { # starts the binary in a fresh program folder, with the one word 
     cp "$sounds"/*.wav "$work/sounds/"
     rm -f "$work/audio.raw"
     (cd "$work/sounds" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" \
-        exec "$work/program/quillow" 2>"$work/stderr") &
+        exec "$work/program/quillow" "$@" 2>"$work/stderr") &
     game_pid=$!
     W=$(window_named Quillow) || fail "the game window did not appear"
     xdotool windowfocus --sync "$W" 2>/dev/null || true
@@ -130,4 +130,51 @@ played=$(sounds_played)
 [ "$played" = "no.wav no.wav no.wav no.wav no.wav no.wav scream.wav goodbye.wav" ] ||
     fail "lost game played: $played"
 
-echo "e2e: 2 passed, 0 failed"
+# --- a game played with the keyboard only, on a word file of the player's own ------------------
+
+printf 'Bee\r\n' >"$work/mine.txt"
+start_game --words "$work/mine.txt"
+xdotool type --delay 60 Zoe
+xdotool key Return
+sleep 0.5
+xdotool key alt+c
+sleep 0.5
+# E is typed while B's sound and reveal still hold the window: it waits its turn, once.
+xdotool type --delay 150 be
+box=$(window_named 'Congratulations! You Won Zoe!') || fail "keyboard: no win message"
+close_box "$box"
+sleep 0.5
+# A word added through the panel goes to the player's file, not the program's.
+click 676 292
+sleep 0.3
+click 258 200
+click 528 52
+xdotool type --delay 60 Owl
+xdotool key Return
+sleep 0.5
+xdotool key alt+q
+status=0
+wait "$game_pid" || status=$?
+game_pid=
+[ "$status" -eq 0 ] || fail "keyboard: Alt+Q ended the program with status $status"
+played=$(sounds_played)
+[ "$played" = "music.wav music.wav music.wav winner.wav goodbye.wav" ] ||
+    fail "keyboard game played: $played"
+[ "$(od -c "$work/mine.txt" | head -1)" = "$(printf 'Bee\r\nOwl\r\n' | od -c | head -1)" ] ||
+    fail "the word was not added to the --words file: $(od -c "$work/mine.txt")"
+[ "$(cat "$work/program/Dictionary.txt")" = "$(printf 'Bee\r\n')" ] ||
+    fail "the program's word file changed"
+
+# --- --mute: the same pace, not a sound -------------------------------------------------------
+
+start_game --mute
+sign_in Zoe child
+guess Z 0.5
+xdotool key alt+q
+wait "$game_pid" || fail "--mute: the game ended with an error"
+game_pid=
+if [ -s "$work/audio.raw" ] && tr -d '\0' <"$work/audio.raw" | head -c 1 | grep -q .; then
+    fail "--mute: the audio device was given sound"
+fi
+
+echo "e2e: 4 passed, 0 failed"
