@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 root=$PWD
 runs=${RUNS:-15}
 
-scripts/install-deps.sh
+# The sound server is for the click-to-sound figure only.
+scripts/install-deps.sh pulseaudio pulseaudio-utils
 scripts/build.sh build >/dev/null
 
 echo "== machine"
@@ -77,3 +78,7 @@ for yardstick in minimal text; do
     printf '%-32s %9s ms %10s KiB %8s, %s\n' "$name" "$ms" "$kb" "$(ratio "$game_ms" "$ms")" \
         "$(ratio "$game_kb" "$kb")"
 done
+
+echo
+echo "== click to sound: from a letter click to its first sample at the audio device, median"
+scripts/bench-sound.sh

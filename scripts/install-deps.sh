@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, the Debian packages that building, playing and testing Quillow need.
-# Does nothing when they are all present.
+# Does nothing when they are all present. Further packages may be named as arguments.
 set -euo pipefail
 
 packages=(
@@ -13,6 +13,7 @@ packages=(
     desktop-file-utils appstream
     clang libclang-rt-14-dev
 )
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -21,7 +21,7 @@ namespace {
 constexpr SDL_AudioFormat kFormat = AUDIO_S16SYS;
 constexpr int kChannels = 1;
 constexpr int kBytesPerSample = 2;
-constexpr int kDeviceBufferSamples = 1024;
+constexpr int kDeviceBufferSamples = 256;
 
 int durationMs(qsizetype bytes)
 {
