@@ -14,6 +14,9 @@ const QCommandLineOption kWords(QStringLiteral("words"),
                                 QStringLiteral("Play with the word file FILE, and add words to it, "
                                                "instead of Dictionary.txt beside the program."),
                                 QStringLiteral("FILE"));
+// Used by the launcher to say why the player's own word file could not be made.
+const QCommandLineOption kNotice(QStringLiteral("notice"), QStringLiteral("Shown once at start."),
+                                 QStringLiteral("TEXT"));
 const QCommandLineOption kMute(QStringLiteral("mute"),
                                QStringLiteral("Play no sound at all; the game keeps its pace."));
 
@@ -31,11 +34,15 @@ DesktopServices::Options parseOptions(const QCoreApplication &app)
     parser.addVersionOption();
     parser.addOption(kWords);
     parser.addOption(kMute);
+    QCommandLineOption notice = kNotice;
+    notice.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(notice);
     parser.process(app);
     DesktopServices::Options options;
     if (parser.isSet(kWords))
         options.wordFile = QFileInfo(parser.value(kWords)).absoluteFilePath();
     options.muted = parser.isSet(kMute);
+    options.notice = parser.value(kNotice);
     return options;
 }
 
@@ -61,6 +68,12 @@ int main(int argc, char *argv[])
         return 0;
     }
     QApplication app(argc, argv); // takes Qt's own options (-platform ...) off the line
-    DesktopServices services(parseOptions(app));
-    return runQuillow(services, [&services] { services.prepareSound(); });
+    const DesktopServices::Options options = parseOptions(app);
+    DesktopServices services(options);
+    return runQuillow(services, [&services, &options] {
+        services.prepareSound();
+        if (!options.notice.isEmpty())
+            services.showMessage(options.notice, QStringLiteral("Quillow"),
+                                 MessageBoxFlags::Exclamation);
+    });
 }

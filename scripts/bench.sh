@@ -9,7 +9,7 @@ runs=${RUNS:-15}
 
 # The sound server is for the click-to-sound figure only.
 scripts/install-deps.sh pulseaudio pulseaudio-utils
-scripts/build.sh build >/dev/null
+scripts/build.sh build -DQUILLOW_BUILD_TESTS=ON -DQUILLOW_BUILD_BENCHMARKS=ON >/dev/null
 
 echo "== machine"
 echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')," \
@@ -81,4 +81,4 @@ done
 
 echo
 echo "== click to sound: from a letter click to its first sample at the audio device, median"
-scripts/bench-sound.sh
+"$root/scripts/bench-sound.sh"

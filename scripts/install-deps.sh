@@ -1,18 +1,28 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, the Debian packages that building, playing and testing Quillow need.
-# Does nothing when they are all present. Further packages may be named as arguments.
+# Installs, with apt-get, the Debian packages that building, playing and testing Quillow need;
+# with --play only those that building and playing need. Further packages may be named as
+# arguments. Does nothing when they are all present.
 set -euo pipefail
 
+# What building and playing the game needs.
 packages=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools
     libsdl2-dev
     fonts-liberation2 fonts-dejavu-core
-    xvfb xauth xdotool x11-apps imagemagick
-    libbenchmark-dev clang-format
-    desktop-file-utils appstream
-    clang libclang-rt-14-dev
 )
+# What the tests, the benchmarks and the package need on top.
+if [ "${1:-}" = --play ]; then
+    shift
+else
+    packages+=(
+        xvfb xauth xdotool x11-apps imagemagick
+        libbenchmark-dev clang-format
+        desktop-file-utils appstream
+        clang libclang-rt-14-dev
+        dpkg-dev file lintian
+    )
+fi
 packages+=("$@")
 
 missing=()

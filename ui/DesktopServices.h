@@ -12,6 +12,7 @@ public:
     {
         QString wordFile; // empty: Dictionary.txt in the program's folder
         bool muted = false;
+        QString notice; // shown once the window is shown, when not empty
     };
 
     DesktopServices();

@@ -1,6 +1,34 @@
 #!/bin/sh
 # Starts Quillow from the folder of its sounds, which the game looks up by their bare names. The
-# game itself, with the word file beside it, lives in lib/quillow of the same prefix.
+# game itself lives in lib/quillow of the same prefix.
+#
+# Installed for the whole system, every player gets a word file of their own: on the first start
+# the shipped list is copied to $XDG_DATA_HOME/quillow/Dictionary.txt (~/.local/share/quillow/
+# by default), and the game plays and adds words there. Installed for one user, the game uses
+# the Dictionary.txt beside it.
 here=$(dirname "$(readlink -f "$0")")
+game="$here/../lib/quillow/quillow"
+shipped="$here/../lib/quillow/Dictionary.txt"
 cd "$here/../share/quillow/sounds" || exit 1
-exec "$here/../lib/quillow/quillow" "$@"
+
+if [ "@QUILLOW_WORD_FILE@" != per-player ]; then
+    exec "$game" "$@"
+fi
+
+data="${XDG_DATA_HOME:-${HOME:-}/.local/share}/quillow"
+words="$data/Dictionary.txt"
+if [ ! -e "$words" ]; then
+    # Copied under another name and then linked into place, so that a game started twice at
+    # once never sees half a file and neither overwrites the other.
+    if ! problem=$({ mkdir -p "$data" && cp "$shipped" "$words.$$" &&
+        { ln "$words.$$" "$words" 2>/dev/null || [ -e "$words" ]; }; } 2>&1); then
+        rm -f "$words.$$" 2>/dev/null
+        notice="Your own word file could not be made in $data: ${problem:-unknown error}
+
+You can play with the shipped words, but the words you add cannot be kept."
+        echo "quillow: $notice" >&2
+        exec "$game" --words "$shipped" --notice "$notice" "$@"
+    fi
+    rm -f "$words.$$"
+fi
+exec "$game" --words "$words" "$@"
