@@ -65,7 +65,11 @@ void SoundPlayer::open()
 void SoundPlayer::openInBackground()
 {
     if (!m_opened && !m_muted && !m_opening.joinable())
-        m_opening = std::thread([this] { openNow(); });
+        m_opening = std::thread([this] {
+            openNow();
+            // SDL keeps per-thread data (its error text) for threads it did not start.
+            SDL_TLSCleanup();
+        });
 }
 
 void SoundPlayer::openNow()
