@@ -90,7 +90,7 @@ void GameExecutive::runHandler(const std::function<void()> &handler)
     keepFocusOnScreen();
     // Closed while a handler ran that did not wait again afterwards.
     if (m_handlersRunning == 0 && m_services.stopped())
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(exitCode(ExitStatus::Normal));
 }
 
 void GameExecutive::keepFocusOnScreen()
@@ -110,7 +110,7 @@ void GameExecutive::endWithRunTimeError(int number)
                                .arg(QString::number(number), RunTimeError::describe(number)),
                            QStringLiteral("Quillow"), MessageBoxFlags::Critical);
     hide();
-    QCoreApplication::exit(RunTimeErrorExitStatus);
+    QCoreApplication::exit(exitCode(ExitStatus::RunTimeError));
 }
 
 void GameExecutive::closeEvent(QCloseEvent *event)

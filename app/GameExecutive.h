@@ -50,9 +50,6 @@ public:
     std::shared_ptr<const CSecretWord> secretWord() const { return m_secretWord; }
     const WordBoard &wordBoard() const { return *m_wordBoard; }
 
-    // Exit status of a program ended by a run-time error that no handler expected.
-    static constexpr int RunTimeErrorExitStatus = 3;
-
 protected:
     void showEvent(QShowEvent *event) override;
     // A close asked for while a handler runs (the window's close button during a sound or a

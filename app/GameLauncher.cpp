@@ -10,10 +10,6 @@
 
 #include <new>
 
-namespace {
-constexpr int kUnreadableWordFileExitStatus = 2;
-} // namespace
-
 int runQuillow(IPlatformServices &services, const std::function<void()> &afterShown)
 {
     GameExecutive window(services);
@@ -28,7 +24,7 @@ int runQuillow(IPlatformServices &services, const std::function<void()> &afterSh
     } catch (const RunTimeError &error) {
         services.showMessage(startupErrorText(error), QStringLiteral("Quillow"),
                              MessageBoxFlags::Critical);
-        return kUnreadableWordFileExitStatus;
+        return exitCode(ExitStatus::WordFileUnreadable);
     }
     window.show();
     if (afterShown)

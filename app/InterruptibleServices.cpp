@@ -27,5 +27,5 @@ void InterruptibleServices::pause(int milliseconds)
 void InterruptibleServices::endIfStopped() const
 {
     if (m_stopped)
-        throw ProgramEnd(0);
+        throw ProgramEnd(ExitStatus::Normal);
 }

@@ -5,8 +5,8 @@
 // The platform services as the window's handlers use them. A handler can wait (a sound, the
 // pause before each row of a reveal) while the window system asks the window to close; once
 // stop() has been called, the wait in progress runs to its end and then, instead of returning,
-// throws ProgramEnd(0), and no further message box opens. So the rest of the handler never runs
-// on a closed window.
+// throws ProgramEnd(ExitStatus::Normal), and no further message box opens. So the rest of the
+// handler never runs on a closed window.
 class InterruptibleServices : public IPlatformServices
 {
 public:

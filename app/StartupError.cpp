@@ -1,6 +1,7 @@
 #include "StartupError.h"
 
 #include "RunTimeError.h"
+#include "WordFileFormat.h"
 
 #include <QDir>
 
@@ -13,7 +14,8 @@ QString explanation(const RunTimeError &error)
         return QStringLiteral("The last word is marked \"*\" as an adult word, but the file ends "
                               "before its definition line.");
     case ErrorNumber::SubscriptOutOfRange:
-        return QStringLiteral("A level can hold at most 1000 words; this one has more.");
+        return QStringLiteral("A level can hold at most %1 words; this one has more.")
+            .arg(WordFileFormat::MaxEntriesPerLevel);
     default:
         return error.detail().isEmpty() ? QString() : error.detail() + u'.';
     }

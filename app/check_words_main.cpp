@@ -16,14 +16,14 @@ const char kHelp[] =
     "\n"
     "Reads a Quillow word file with the game's own loader and prints one line per finding,\n"
     "with its line number:\n"
-    "  - a word longer than 13 characters, which the game skips;\n"
+    "  - a word longer than %1 characters, which the game skips;\n"
     "  - a word with characters no letter button can guess (a space, a hyphen, a digit,\n"
     "    an accented letter), so that a game of it can only be lost;\n"
     "  - an empty word, or an adult word with an empty definition;\n"
     "  - a word that stands twice in the same level;\n"
     "  - a level with no words;\n"
     "  - what stops the game from starting: an adult word (\"*\" line) at the very end\n"
-    "    without its definition, more than 1000 words of one level, a file that cannot be\n"
+    "    without its definition, more than %2 words of one level, a file that cannot be\n"
     "    read.\n"
     "It ends with the number of words of each level.\n"
     "\n"
@@ -41,7 +41,10 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
-        std::fputs(kHelp, stdout);
+        const QString help =
+            QString::fromUtf8(kHelp).arg(QString::number(WordFileFormat::MaxWordLength),
+                                         QString::number(WordFileFormat::MaxEntriesPerLevel));
+        std::fputs(qPrintable(help), stdout);
         return 0;
     }
     if (args.size() > 1 || (args.size() == 1 && args.first().startsWith(u'-'))) {

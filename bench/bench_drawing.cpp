@@ -1,6 +1,7 @@
 #include "ColorNumber.h"
 #include "DesktopServices.h"
 #include "GallowsFigure.h"
+#include "GameExecutiveLayout.h"
 #include "PictureBox.h"
 #include "ScriptedServices.h"
 #include "WordBoard.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr qint32 kBack = RGB(192, 255, 255);
+constexpr qint32 kBack = GameExecutiveLayout::BoardBackground;
 
 std::unique_ptr<PictureBox> box(int outerWidth, int outerHeight)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColorNumber.h"
+#include "WordFileFormat.h"
 
 #include <QString>
 
@@ -21,6 +22,7 @@ public:
     static constexpr int Shades = 20;
     static constexpr qint32 TopLineColor = RGB(150, 50, 50);
     static constexpr int RevealRowPauseMs = 10;
+    static_assert(SlotCount == WordFileFormat::MaxWordLength, "a slot for every letter a word has");
 
     WordBoard(PictureBox &board, PictureBox &letterBox, IPlatformServices &services);
 

@@ -1,5 +1,7 @@
 #include "DesktopServices.h"
 
+#include "WordFileFormat.h"
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -114,5 +116,6 @@ QString DesktopServices::programFolder() const
 
 QString DesktopServices::wordFilePath() const
 {
-    return m_options.wordFile.isEmpty() ? IPlatformServices::wordFilePath() : m_options.wordFile;
+    return m_options.wordFile.isEmpty() ? WordFileFormat::pathInFolder(programFolder())
+                                        : m_options.wordFile;
 }

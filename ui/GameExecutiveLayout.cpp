@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
 // The layout was drawn for an 8-point interface font; the captions of the narrow buttons and
 // options fit only at that size.
 constexpr int kInterfacePointSize = 8;
@@ -24,7 +22,7 @@ constexpr int kAddWordPanelTop = 120;
 
 int pixels(int twips)
 {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+    return static_cast<int>(std::lround(static_cast<double>(twips) / PictureBox::TwipsPerPixel));
 }
 
 void place(QWidget *widget, const char *name, int left, int top, int width, int height)

@@ -50,17 +50,14 @@ CDicitionaryInterface::CDicitionaryInterface(IPlatformServices &services, ILineR
 void CDicitionaryInterface::load(IPlatformServices &services, ILineReader &reader)
 {
     WordFileLoader loader(reader, [&services](const RunTimeError &error) {
-        switch (FileErrorPrompt::ask(services, error)) {
-        case FileErrorPrompt::Outcome::Retry:
-            return;
-        case FileErrorPrompt::Outcome::GiveUp:
-            throw ProgramEnd(UnreadableFileExitStatus);
-        case FileErrorPrompt::Outcome::PassOn:
-            throw error;
-        }
+        FileErrorPrompt::askToRetry(services, error);
     });
     ListFiller filler(*this);
-    loader.load(filler);
+    try {
+        loader.load(filler);
+    } catch (const FileErrorPrompt::GivenUp &) {
+        throw ProgramEnd(ExitStatus::WordFileMissing);
+    }
     m_random.seedFromTimer();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SingleRandom.h"
+#include "WordFileFormat.h"
 
 #include <QString>
 
@@ -22,9 +23,6 @@ class IPlatformServices;
 class CDicitionaryInterface
 {
 public:
-    // Exit status of a program that ends because the word file could not be read.
-    static constexpr int UnreadableFileExitStatus = 1;
-
     explicit CDicitionaryInterface(IPlatformServices &services);
     // Reads through the given reader. draw, when given, stands in for the generator.
     CDicitionaryInterface(IPlatformServices &services, ILineReader &reader,
@@ -41,7 +39,7 @@ private:
     class ListFiller;
     void load(IPlatformServices &services, ILineReader &reader);
 
-    static constexpr int kSlots = 1001; // slot 0 is never used
+    static constexpr int kSlots = WordFileFormat::MaxEntriesPerLevel + 1; // slot 0 is unused
     std::array<QString, kSlots> adultWords;
     std::array<QString, kSlots> childWords;
     std::array<QString, kSlots> adultDefinitions;

@@ -1,22 +1,21 @@
 #include "FileErrorPrompt.h"
 
 #include "IPlatformServices.h"
-#include "RunTimeError.h"
 
-FileErrorPrompt::Outcome FileErrorPrompt::ask(IPlatformServices &services,
-                                              const RunTimeError &error)
+void FileErrorPrompt::askToRetry(IPlatformServices &services, const RunTimeError &error)
 {
     switch (error.number()) {
     case ErrorNumber::FileNotFound:
     case ErrorNumber::PathNotFound:
         services.showMessage(NotFoundText, NotFoundTitle, MessageBoxFlags::OkOnly);
-        return Outcome::GiveUp;
-    case ErrorNumber::DiskNotReady: {
-        const int answer = services.showMessage(
-            NotReadyText, NotReadyTitle, MessageBoxFlags::RetryCancel | MessageBoxFlags::Question);
-        return answer == MessageBoxAnswer::Retry ? Outcome::Retry : Outcome::GiveUp;
-    }
+        throw GivenUp();
+    case ErrorNumber::DiskNotReady:
+        if (services.showMessage(NotReadyText, NotReadyTitle,
+                                 MessageBoxFlags::RetryCancel | MessageBoxFlags::Question) ==
+            MessageBoxAnswer::Retry)
+            return;
+        throw GivenUp();
     default:
-        return Outcome::PassOn;
+        throw error;
     }
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "RunTimeError.h"
+
 #include <QString>
 
-class IPlatformServices;
-class RunTimeError;
+#include <exception>
 
-// What the player is told when the word file cannot be opened, read or written, and what they
-// decided.
+class IPlatformServices;
+
+// What the player is told when the word file cannot be opened, read or written, and the one
+// place where a failed file step is carried out again.
 namespace FileErrorPrompt {
 
 inline const QString NotFoundText = QStringLiteral(
@@ -15,14 +18,30 @@ inline const QString NotFoundTitle = QStringLiteral("Error");
 inline const QString NotReadyText = QStringLiteral("Diskette not ready.  Retry?");
 inline const QString NotReadyTitle = QStringLiteral("Diskette Error");
 
-enum class Outcome {
-    Retry,  // the player asked to carry out the failed step again
-    GiveUp, // the player has been told; the operation ends
-    PassOn  // not a file-location error: nothing was shown
+// Thrown once the player has been told why the file operation ends.
+class GivenUp : public std::exception
+{
+public:
+    const char *what() const noexcept override { return "file operation given up"; }
 };
 
-// Errors 53 and 76 show the not-found message (flags 0) and give up; error 71 asks Retry or
-// Cancel (flags 37); every other error is passed on untouched.
-Outcome ask(IPlatformServices &services, const RunTimeError &error);
+// Errors 53 and 76 show the not-found message (flags 0) and throw GivenUp; error 71 asks Retry or
+// Cancel (flags 37) and returns on Retry, throws GivenUp on Cancel; any other error is thrown
+// again untouched, with nothing shown.
+void askToRetry(IPlatformServices &services, const RunTimeError &error);
+
+// Carries out the step until it succeeds; every RunTimeError it raises goes to onError, which
+// either returns (the step is carried out again) or throws.
+template <typename Step, typename OnError>
+auto retrying(Step step, OnError onError)
+{
+    for (;;) {
+        try {
+            return step();
+        } catch (const RunTimeError &error) {
+            onError(error);
+        }
+    }
+}
 
 } // namespace FileErrorPrompt

@@ -47,6 +47,17 @@ bool lastLineUnterminated(const QByteArray &contents)
     return !(contents.endsWith(CR) || contents.endsWith(WordFileFormat::LineEnd));
 }
 
+// The lines, each ended by CR LF, after the end of a last line that lacks it.
+QByteArray entryBytes(const QStringList &lines, const QByteArray &contents)
+{
+    QByteArray bytes;
+    if (lastLineUnterminated(contents))
+        bytes += WordFileFormat::LineEnd;
+    for (const QString &line : lines)
+        bytes += line.toLocal8Bit() + WordFileFormat::LineEnd;
+    return bytes;
+}
+
 void lockExclusively(const RegularFile &file)
 {
     const auto deadline = std::chrono::steady_clock::now() + kLockWait;
@@ -74,26 +85,32 @@ WordFileAppender::WordFileAppender(IPlatformServices &services, QString path, Sy
 
 bool WordFileAppender::append(const QStringList &lines)
 {
-    RegularFile file;
-    QByteArray contents;
-    const bool ready = attempt([&] {
-        file = RegularFile::open(m_path, O_RDWR | O_CREAT, 0644, m_calls.open);
-        lockExclusively(file);
-        contents = file.readAll(TextFileReader::MaxFileSize);
-    });
-    if (!ready)
+    auto retry = [this](auto step) {
+        FileErrorPrompt::retrying(step, [this](const RunTimeError &error) {
+            FileErrorPrompt::askToRetry(m_services, error);
+        });
+    };
+    try {
+        RegularFile file;
+        QByteArray contents;
+        retry([&] {
+            file = RegularFile::open(m_path, O_RDWR | O_CREAT, 0644, m_calls.openFile);
+            lockExclusively(file);
+            contents = file.readAll(TextFileReader::MaxFileSize);
+        });
+        const QByteArray bytes = entryBytes(lines, contents);
+        if (!roomFor(lines, contents, bytes.size()))
+            return false;
+        retry([&] { writeAt(file, bytes, static_cast<off_t>(contents.size())); });
+        return true;
+    } catch (const FileErrorPrompt::GivenUp &) {
         return false;
-
-    QByteArray bytes;
-    if (lastLineUnterminated(contents))
-        bytes += WordFileFormat::LineEnd;
-    for (const QString &line : lines)
-        bytes += line.toLocal8Bit() + WordFileFormat::LineEnd;
-    if (!roomFor(lines, contents, bytes.size()))
+    } catch (const RunTimeError &error) {
+        m_services.showMessage(
+            QStringLiteral("The word could not be added: %1.").arg(error.detail()),
+            QStringLiteral("Error"), MessageBoxFlags::OkOnly);
         return false;
-
-    const auto end = static_cast<off_t>(contents.size());
-    return attempt([&] { writeAt(file, bytes, end); });
+    }
 }
 
 bool WordFileAppender::roomFor(const QStringList &lines, const QByteArray &contents,
@@ -164,27 +181,4 @@ void WordFileAppender::writeAt(const RegularFile &file, const QByteArray &bytes,
     if (file.size() <= end + off_t(bytes.size()) && ::ftruncate(file.fd(), end) == 0)
         ::fsync(file.fd());
     throw fileError(error, m_path);
-}
-
-template <typename Step>
-bool WordFileAppender::attempt(Step step)
-{
-    for (;;) {
-        try {
-            step();
-            return true;
-        } catch (const RunTimeError &error) {
-            switch (FileErrorPrompt::ask(m_services, error)) {
-            case FileErrorPrompt::Outcome::Retry:
-                continue;
-            case FileErrorPrompt::Outcome::GiveUp:
-                return false;
-            case FileErrorPrompt::Outcome::PassOn:
-                m_services.showMessage(
-                    QStringLiteral("The word could not be added: %1.").arg(error.detail()),
-                    QStringLiteral("Error"), MessageBoxFlags::OkOnly);
-                return false;
-            }
-        }
-    }
 }

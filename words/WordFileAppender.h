@@ -29,7 +29,7 @@ public:
     // only rarely (no medium in the drive, an I/O error part-way through a write).
     struct SystemCalls
     {
-        std::function<int(const char *path, int flags, mode_t mode)> open;
+        std::function<int(const char *path, int flags, mode_t mode)> openFile;
         std::function<ssize_t(int fd, const void *data, size_t size, off_t offset)> pwrite;
         std::function<int(int fd)> fsync;
     };
@@ -42,8 +42,6 @@ public:
     bool append(const QStringList &lines);
 
 private:
-    template <typename Step>
-    bool attempt(Step step);
     bool roomFor(const QStringList &lines, const QByteArray &contents, qsizetype added);
     void writeAt(const RegularFile &file, const QByteArray &bytes, off_t end);
 

@@ -1,5 +1,6 @@
 #include "WordFileLoader.h"
 
+#include "FileErrorPrompt.h"
 #include "ILineReader.h"
 #include "RunTimeError.h"
 #include "WordFileFormat.h"
@@ -7,18 +8,6 @@
 WordFileLoader::WordFileLoader(ILineReader &reader, ErrorHandler onError)
     : m_reader(reader), m_onError(std::move(onError))
 {}
-
-template <typename Step>
-auto WordFileLoader::attempt(Step step)
-{
-    for (;;) {
-        try {
-            return step();
-        } catch (const RunTimeError &error) {
-            m_onError(error); // returns only when the step is to be carried out again
-        }
-    }
-}
 
 int WordFileLoader::nextSlot(int &count) const
 {
@@ -30,12 +19,13 @@ int WordFileLoader::nextSlot(int &count) const
 
 void WordFileLoader::load(Sink &sink)
 {
+    auto retry = [this](auto step) { return FileErrorPrompt::retrying(step, m_onError); };
     int adultCount = 0;
     int childCount = 0;
     try {
-        attempt([&] { m_reader.open(); });
-        while (!attempt([&] { return m_reader.atEnd(); })) {
-            const QString line = attempt([&] { return m_reader.readLine(); });
+        retry([&] { m_reader.open(); });
+        while (!retry([&] { return m_reader.atEnd(); })) {
+            const QString line = retry([&] { return m_reader.readLine(); });
             WordFileEntry entry;
             entry.line = m_reader.lineNumber();
             if (line.startsWith(WordFileFormat::AdultMarker)) {
@@ -45,7 +35,7 @@ void WordFileLoader::load(Sink &sink)
                 if (playable)
                     entry.slot = nextSlot(adultCount);
                 // The definition line is read whatever it holds, even at the end of the file.
-                entry.definition = attempt([&] { return m_reader.readLine(); });
+                entry.definition = retry([&] { return m_reader.readLine(); });
             } else {
                 entry.level = WordFileFormat::ChildLevel;
                 entry.word = line;
@@ -57,7 +47,7 @@ void WordFileLoader::load(Sink &sink)
             else
                 sink.entrySkipped(entry);
         }
-        attempt([&] { m_reader.close(); });
+        retry([&] { m_reader.close(); });
     } catch (RunTimeError &error) {
         error.setPlace(m_reader.path(), m_reader.lineNumber());
         throw;

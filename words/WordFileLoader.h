@@ -40,8 +40,6 @@ public:
     void load(Sink &sink);
 
 private:
-    template <typename Step>
-    auto attempt(Step step);
     int nextSlot(int &count) const;
 
     ILineReader &m_reader;

@@ -1,5 +1,7 @@
 #include "ScriptedServices.h"
 
+#include "WordFileFormat.h"
+
 int ScriptedServices::showMessage(const QString &text, const QString &title, int flags)
 {
     const Message message{text, title, flags};
@@ -31,4 +33,9 @@ void ScriptedServices::pause(int milliseconds)
     pausedMilliseconds += milliseconds;
     if (onPause)
         onPause();
+}
+
+QString ScriptedServices::wordFilePath() const
+{
+    return WordFileFormat::pathInFolder(folder);
 }

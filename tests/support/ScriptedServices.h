@@ -27,6 +27,7 @@ public:
     void playSound(const QString &name) override;
     void pause(int milliseconds) override;
     QString programFolder() const override { return folder; }
+    QString wordFilePath() const override;
 
     QString folder;
     // Answers for the next message boxes, in order; when empty a box answers OK (1), or

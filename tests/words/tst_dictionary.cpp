@@ -166,7 +166,7 @@ private Q_SLOTS:
             CDicitionaryInterface dictionary(services);
             QFAIL("the load went through");
         } catch (const ProgramEnd &end) {
-            QCOMPARE(end.exitStatus(), CDicitionaryInterface::UnreadableFileExitStatus);
+            QCOMPARE(end.exitStatus(), exitCode(ExitStatus::WordFileMissing));
         }
         const auto message = onlyMessage(services);
         QCOMPARE(message.text, QString("The path is not correct, or \r\n"

@@ -47,7 +47,7 @@ struct FailingCalls
                         errno = error;
                         return -1;
                     }
-                    return real.open(path, flags, mode);
+                    return real.openFile(path, flags, mode);
                 },
                 [this, real](int fd, const void *data, size_t size, off_t offset) -> ssize_t {
                     if (failNow("pwrite")) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ExitStatus.h"
+
 #include <exception>
 
 // Thrown where the game has told the player why it cannot go on and the program is to end. Unlike a
@@ -7,7 +9,7 @@
 class ProgramEnd : public std::exception
 {
 public:
-    explicit ProgramEnd(int exitStatus) : m_exitStatus(exitStatus) {}
+    explicit ProgramEnd(ExitStatus status) : m_exitStatus(exitCode(status)) {}
 
     int exitStatus() const { return m_exitStatus; }
     const char *what() const noexcept override { return "program ends"; }

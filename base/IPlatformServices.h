@@ -1,7 +1,5 @@
 #pragma once
 
-#include "WordFileFormat.h"
-
 #include <QString>
 
 // Flags of a message box: a button set plus an icon, as numbers.
@@ -47,5 +45,5 @@ public:
     virtual QString programFolder() const = 0;
     // The word file the game reads and adds to: Dictionary.txt in the program's folder unless
     // the player named another.
-    virtual QString wordFilePath() const { return WordFileFormat::pathInFolder(programFolder()); }
+    virtual QString wordFilePath() const = 0;
 };
