@@ -56,7 +56,7 @@ one_run() {
             LD_PRELOAD="$root/build/bench/libunbuffered_fopen.so" exec ./quillow 2>/dev/null) &
     else
         parec -d bench.monitor --raw --format=s16le --rate=44100 --channels=1 \
-            --latency-msec=2 | build/bench/sound_onset >"$onsets" &
+            --latency-msec=2 2>/dev/null | build/bench/sound_onset >"$onsets" &
         pids+=($!)
         (cd "$work/program" && SDL_AUDIODRIVER=pulseaudio exec ./quillow 2>/dev/null) &
     fi
