@@ -140,7 +140,7 @@ void GameExecutive::keyPressEvent(QKeyEvent *event)
     const bool plain = (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
     if (plain && text.size() == 1 && text.front() >= u'A' && text.front() <= u'Z') {
         CommandButton *button = ui.Letter.at(static_cast<size_t>(text.front().unicode() - u'A'));
-        if (m_secretWord && button->isVisible() && button->isEnabled()) {
+        if (m_rules.hasWord() && button->isVisible() && button->isEnabled()) {
             button->click();
             return;
         }
@@ -161,8 +161,6 @@ void GameExecutive::Form_Load()
     ui.cmdReset->hide();
     ui.cmdAddWord->hide();
     ui.cmdQuit->hide();
-    m_rightGuesses = 0;
-    m_wrongGuesses = 0;
     centreScale(*ui.Canvas);
     centreScale(*ui.Canvas1);
 }
@@ -223,10 +221,8 @@ void GameExecutive::StartNewGame()
     describeFigure(0);
     for (CommandButton *letter : ui.Letter)
         letter->show();
-    m_secretWord = m_dictionary->getWord(m_level);
+    m_rules.start(m_dictionary->getWord(m_level));
     DrawWordBoard();
-    m_wrongGuesses = 0;
-    m_rightGuesses = 0;
 }
 
 void GameExecutive::cmdReset_Click()
@@ -267,36 +263,31 @@ void GameExecutive::Letter_Click(qint16 Index)
 
 void GameExecutive::Compare(const QString &letter)
 {
-    const qint16 n = toInteger16(m_secretWord->numLetters());
-    bool found = false;
-    for (int p = 1; p <= n; ++p) {
-        const auto position = static_cast<qint16>(p);
-        if (m_secretWord->hasLetterAt(letter, position)) {
-            found = true;
-            PlaySound(GameSounds::Hit);
-            m_rightGuesses = addInteger16(m_rightGuesses, 1);
-            RevealLetter(letter, position);
-        }
+    const QList<qint16> positions = m_rules.positionsOf(letter);
+    for (const qint16 position : positions) {
+        PlaySound(GameSounds::Hit);
+        m_rules.countHit();
+        RevealLetter(letter, position);
     }
-    if (!found) {
+    if (positions.isEmpty()) {
         PlaySound(GameSounds::Miss);
-        m_wrongGuesses = addInteger16(m_wrongGuesses, 1);
-        DrawStage(m_wrongGuesses);
-        describeFigure(m_wrongGuesses);
+        m_rules.countMiss();
+        DrawStage(m_rules.misses());
+        describeFigure(m_rules.misses());
     }
     CheckEndOfGame();
 }
 
 void GameExecutive::CheckEndOfGame()
 {
-    const QString prompt = EndOfGame::prompt(*m_secretWord, m_level);
-    if (m_wrongGuesses == EndOfGame::LosingMisses) {
+    const QString prompt = EndOfGame::prompt(*m_rules.word(), m_level);
+    if (m_rules.isLost()) {
         m_services.showMessage(prompt, EndOfGame::lossTitle(m_playerName), MessageBoxFlags::OkOnly);
         PlaySound(GameSounds::Loss);
         StartNewGame();
         return;
     }
-    if (m_rightGuesses == m_secretWord->numLetters()) {
+    if (m_rules.isWon()) {
         m_services.showMessage(prompt, EndOfGame::winTitle(m_playerName), MessageBoxFlags::OkOnly);
         PlaySound(GameSounds::Win);
         StartNewGame();
@@ -305,7 +296,7 @@ void GameExecutive::CheckEndOfGame()
 
 void GameExecutive::DrawWordBoard()
 {
-    m_wordBoard->DrawWordBoard(toInteger16(m_secretWord->numLetters()));
+    m_wordBoard->DrawWordBoard(toInteger16(m_rules.word()->numLetters()));
 }
 
 void GameExecutive::RevealLetter(const QString &letter, qint16 position)
@@ -322,7 +313,7 @@ void GameExecutive::describeFigure(qint16 misses)
 {
     setSpokenDescription(
         *ui.Canvas, QStringLiteral("%1 of %2 misses")
-                        .arg(QString::number(misses), QString::number(EndOfGame::LosingMisses)));
+                        .arg(QString::number(misses), QString::number(GuessRules::LosingMisses)));
 }
 
 void GameExecutive::setAddWordPanelVisible(bool visible)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameExecutiveLayout.h"
+#include "GuessRules.h"
 #include "InterruptibleServices.h"
 #include "WordBoard.h"
 
@@ -45,9 +46,9 @@ public:
     const GameExecutiveLayout &controls() const { return ui; }
     qint16 level() const { return m_level; }
     QString playerName() const { return m_playerName; }
-    qint16 rightGuesses() const { return m_rightGuesses; }
-    qint16 wrongGuesses() const { return m_wrongGuesses; }
-    std::shared_ptr<const CSecretWord> secretWord() const { return m_secretWord; }
+    qint16 rightGuesses() const { return m_rules.hits(); }
+    qint16 wrongGuesses() const { return m_rules.misses(); }
+    std::shared_ptr<const CSecretWord> secretWord() const { return m_rules.word(); }
     const WordBoard &wordBoard() const { return *m_wordBoard; }
 
 protected:
@@ -87,9 +88,7 @@ private:
     bool m_activated = false;
 
     std::unique_ptr<CDicitionaryInterface> m_dictionary;
-    std::shared_ptr<CSecretWord> m_secretWord;
+    GuessRules m_rules;
     qint16 m_level = 0;
     QString m_playerName;
-    qint16 m_rightGuesses = 0;
-    qint16 m_wrongGuesses = 0;
 };

@@ -1,0 +1,41 @@
+#include "GuessRules.h"
+
+#include "CSecretWord.h"
+#include "Integer16.h"
+
+void GuessRules::start(std::shared_ptr<CSecretWord> word)
+{
+    m_word = std::move(word);
+    m_hits = 0;
+    m_misses = 0;
+}
+
+QList<qint16> GuessRules::positionsOf(const QString &letter) const
+{
+    QList<qint16> positions;
+    const qint16 n = toInteger16(m_word->numLetters());
+    for (qint16 p = 1; p <= n; ++p)
+        if (m_word->hasLetterAt(letter, p))
+            positions << p;
+    return positions;
+}
+
+void GuessRules::countHit()
+{
+    m_hits = addInteger16(m_hits, 1);
+}
+
+void GuessRules::countMiss()
+{
+    m_misses = addInteger16(m_misses, 1);
+}
+
+bool GuessRules::isLost() const
+{
+    return m_misses == LosingMisses;
+}
+
+bool GuessRules::isWon() const
+{
+    return m_word && m_hits == m_word->numLetters();
+}
