@@ -154,13 +154,8 @@ void GameExecutive::Form_Load()
     ui.picLetter->resize(kLetterBoxWidth, toInteger16(ui.WordBox->ScaleHeight()));
     ui.Canvas1->show();
     ui.fraOne->show();
-    ui.picLetter->hide();
-    ui.LetterFrame->hide();
-    ui.WordBox->hide();
-    ui.Canvas->hide();
-    ui.cmdReset->hide();
-    ui.cmdAddWord->hide();
-    ui.cmdQuit->hide();
+    for (QWidget *control : ui.gameScreen())
+        control->hide();
     centreScale(*ui.Canvas);
     centreScale(*ui.Canvas1);
 }
@@ -207,15 +202,9 @@ void GameExecutive::StartNewGame()
 {
     ui.Canvas1->hide();
     ui.fraTwo->hide();
-    ui.picLetter->show();
-    ui.LetterFrame->show();
-    ui.WordBox->show();
-    ui.Canvas->show();
-    ui.cmdReset->show();
-    ui.cmdAddWord->show();
-    ui.cmdQuit->show();
+    for (QWidget *control : ui.gameScreen())
+        control->show();
     ui.Canvas->Cls();
-    ui.Canvas->show();
     ui.picLetter->Cls();
     setSpokenDescription(*ui.picLetter, QString());
     describeFigure(0);
@@ -318,9 +307,7 @@ void GameExecutive::describeFigure(qint16 misses)
 
 void GameExecutive::setAddWordPanelVisible(bool visible)
 {
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             ui.fraAddWord, ui.Label4, ui.Label3, ui.txtWord, ui.txtDefinition, ui.optAdultWord,
-             ui.optChildWord, ui.cmdAddWordtoDicitonary})
+    for (QWidget *control : ui.addWordPanel())
         control->setVisible(visible);
 }
 

@@ -96,6 +96,42 @@ void GameExecutiveLayout::setupUi(QWidget *form)
     form->setFont(QFont(QStringLiteral("Arial"), kInterfacePointSize));
     form->resize(ClientWidth, ClientHeight);
 
+    // Built in the order of the drawn layout, which is also the first stacking order.
+    buildLetters(form);
+    buildBoard(form);
+    buildLevelPanel(form);
+    buildSignInPanel(form);
+    buildGameButtons(form);
+    buildAddWordPanel(form);
+    Canvas1 = pictureBox(form, "Canvas1", 2040, 2760, 7572, 3372);
+    Canvas1->setScaleMode(PictureBox::ScaleMode::Twips);
+
+    // Shown as the layout is built: only the sign-in panel (its controls are shown inside it).
+    for (const QList<QWidget *> &hidden :
+         {gameScreen(), QList<QWidget *>{fraTwo, Canvas1}, addWordPanel()})
+        for (QWidget *control : hidden)
+            control->hide();
+    for (CommandButton *letter : Letter)
+        letter->hide();
+
+    setTabOrder();
+    setStacking();
+    nameForScreenReaders();
+}
+
+QList<QWidget *> GameExecutiveLayout::gameScreen() const
+{
+    return {picLetter, LetterFrame, WordBox, Canvas, cmdReset, cmdAddWord, cmdQuit};
+}
+
+QList<QWidget *> GameExecutiveLayout::addWordPanel() const
+{
+    return {fraAddWord,    Label4,       Label3,       txtWord,
+            txtDefinition, optAdultWord, optChildWord, cmdAddWordtoDicitonary};
+}
+
+void GameExecutiveLayout::buildLetters(QWidget *form)
+{
     LetterFrame = frame(form, "LetterFrame", 600, 120, 8055, 1215);
     for (int i = 0; i < LetterCount; ++i) {
         const int column = i % 13;
@@ -103,8 +139,11 @@ void GameExecutiveLayout::setupUi(QWidget *form)
         Letter[i] = button(LetterFrame, "Letter", QString(QChar(u'A' + i)), 240 + 600 * column,
                            240 + 480 * row, 375, 375);
         Letter[i]->setObjectName(QStringLiteral("Letter(%1)").arg(i));
-        Letter[i]->hide();
     }
+}
+
+void GameExecutiveLayout::buildBoard(QWidget *form)
+{
     WordBox = pictureBox(form, "WordBox", 240, 1560, 11535, 1095);
     Canvas = pictureBox(form, "Canvas", 600, 2880, 4335, 3255);
     Canvas->setScaleMode(PictureBox::ScaleMode::Twips);
@@ -112,24 +151,36 @@ void GameExecutiveLayout::setupUi(QWidget *form)
     picLetter = pictureBox(form, "picLetter", 10680, 240, 735, 1095);
     picLetter->setFont(QFont(QStringLiteral("Arial"), 36));
     picLetter->setForeColor(toColorNumber(picLetter->palette().color(QPalette::WindowText)));
+}
 
+void GameExecutiveLayout::buildLevelPanel(QWidget *form)
+{
     fraTwo = frame(form, "fraTwo", 1800, 0, 7575, 2655);
     cmdAdult = button(fraTwo, "cmdAdult", QStringLiteral("&ADULT"), 1680, 1080, 1695, 735);
     cmdChild = button(fraTwo, "cmdChild", QStringLiteral("&CHILD"), 4320, 1080, 1695, 735);
     Label2 = label(fraTwo, "Label2", QStringLiteral("Please specify game level:"), Qt::AlignHCenter,
                    2040, 480, 3735, 375);
+}
 
+void GameExecutiveLayout::buildSignInPanel(QWidget *form)
+{
     fraOne = frame(form, "fraOne", 2040, 120, 7575, 2655);
     cmdSignIn = button(fraOne, "cmdSignIn", QStringLiteral("&ENTER AT YOUR OWN RISK"), 3000, 960,
                        1695, 735);
     txtName = textBox(fraOne, "txtName", 3840, 240, 1815, 390);
     Label1 = label(fraOne, "Label1", QStringLiteral("Please enter your name:"), Qt::AlignRight, 600,
                    240, 3135, 375);
+}
 
+void GameExecutiveLayout::buildGameButtons(QWidget *form)
+{
     cmdAddWord = button(form, "cmdAddWord", QStringLiteral("&ADD WORD TO DICTIONARY"), 9480, 4080,
                         1335, 615);
     cmdQuit = button(form, "cmdQuit", QStringLiteral("&QUIT APPLICATION"), 9480, 4920, 1335, 615);
+}
 
+void GameExecutiveLayout::buildAddWordPanel(QWidget *form)
+{
     fraAddWord = frame(form, "fraAddWord", 2040, kAddWordPanelTop, 8052, 4572);
     optChildWord =
         option(fraAddWord, "optChildWord", QStringLiteral("Child Word"), 1680, 2640, 1092, 492);
@@ -144,27 +195,29 @@ void GameExecutiveLayout::setupUi(QWidget *form)
                    1560, 1080, 2292, 372);
     Label4 = label(fraAddWord, "Label4", QStringLiteral("Word to insert in dictionary:"),
                    Qt::AlignRight, 360, 480, 3492, 372);
-    for (QWidget *control :
-         std::initializer_list<QWidget *>{optChildWord, optAdultWord, txtDefinition, txtWord,
-                                          cmdAddWordtoDicitonary, Label3, Label4})
-        control->hide();
+}
 
-    Canvas1 = pictureBox(form, "Canvas1", 2040, 2760, 7572, 3372);
-    Canvas1->setScaleMode(PictureBox::ScaleMode::Twips);
+void GameExecutiveLayout::setTabOrder()
+{
+    // By tab index; controls that take no focus are left out.
+    QList<QWidget *> order(Letter.begin(), Letter.end());
+    order << cmdReset << cmdAdult << cmdChild << cmdSignIn << txtName << cmdAddWord << cmdQuit
+          << optChildWord << optAdultWord << txtDefinition << txtWord << cmdAddWordtoDicitonary;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
 
-    // Shown as the layout is built: only the sign-in panel (its controls are shown inside it).
+void GameExecutiveLayout::setStacking()
+{
+    // From the bottom up.
     for (QWidget *control :
          std::initializer_list<QWidget *>{LetterFrame, WordBox, Canvas, cmdReset, picLetter, fraTwo,
-                                          cmdAddWord, cmdQuit, fraAddWord, Canvas1})
-        control->hide();
+                                          fraOne, cmdAddWord, cmdQuit, fraAddWord, Canvas1})
+        control->raise();
+}
 
-    // Tab order, by tab index; controls that take no focus are left out.
-    QList<QWidget *> tabOrder(Letter.begin(), Letter.end());
-    tabOrder << cmdReset << cmdAdult << cmdChild << cmdSignIn << txtName << cmdAddWord << cmdQuit
-             << optChildWord << optAdultWord << txtDefinition << txtWord << cmdAddWordtoDicitonary;
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
-
+void GameExecutiveLayout::nameForScreenReaders()
+{
     // What a screen reader says of the controls that have no text of their own. Buttons and
     // labels speak their captions.
     for (int i = 0; i < LetterCount; ++i)
@@ -180,10 +233,4 @@ void GameExecutiveLayout::setupUi(QWidget *form)
     fraAddWord->setAccessibleName(QStringLiteral("Add a word to the dictionary"));
     txtWord->setAccessibleName(QStringLiteral("Word to insert in dictionary"));
     txtDefinition->setAccessibleName(QStringLiteral("Definition of word"));
-
-    // Stacking, from the bottom up.
-    for (QWidget *control :
-         std::initializer_list<QWidget *>{LetterFrame, WordBox, Canvas, cmdReset, picLetter, fraTwo,
-                                          fraOne, cmdAddWord, cmdQuit, fraAddWord, Canvas1})
-        control->raise();
 }

@@ -2,6 +2,7 @@
 
 #include "ColorNumber.h"
 
+#include <QList>
 #include <QtGlobal>
 
 #include <array>
@@ -25,6 +26,11 @@ struct GameExecutiveLayout
 
     // Builds the controls on form, sets its caption and client size.
     void setupUi(QWidget *form);
+
+    // The controls of the game screen, in the order the handlers show and hide them.
+    QList<QWidget *> gameScreen() const;
+    // The add-word panel and every control on it.
+    QList<QWidget *> addWordPanel() const;
 
     QGroupBox *LetterFrame = nullptr;
     std::array<CommandButton *, LetterCount> Letter{};
@@ -51,4 +57,15 @@ struct GameExecutiveLayout
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
     PictureBox *Canvas1 = nullptr;
+
+private:
+    void buildLetters(QWidget *form);
+    void buildBoard(QWidget *form);
+    void buildLevelPanel(QWidget *form);
+    void buildSignInPanel(QWidget *form);
+    void buildGameButtons(QWidget *form);
+    void buildAddWordPanel(QWidget *form);
+    void setTabOrder();
+    void setStacking();
+    void nameForScreenReaders();
 };
