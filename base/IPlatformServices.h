@@ -2,29 +2,22 @@
 
 #include <QString>
 
-// Flags of a message box: a button set plus an icon, as numbers.
+// Flags of a message box: a button set plus an icon, as numbers. These are the ones the game
+// shows: OK alone (0), Retry and Cancel with a question mark (37), and the error and warning
+// icons of its own reports.
 namespace MessageBoxFlags {
 constexpr int OkOnly = 0;
-constexpr int OkCancel = 1;
-constexpr int AbortRetryIgnore = 2;
-constexpr int YesNoCancel = 3;
-constexpr int YesNo = 4;
 constexpr int RetryCancel = 5;
 constexpr int Critical = 16;
 constexpr int Question = 32;
 constexpr int Exclamation = 48;
-constexpr int Information = 64;
 } // namespace MessageBoxFlags
 
 // The number of the button that closed a message box.
 namespace MessageBoxAnswer {
 constexpr int Ok = 1;
 constexpr int Cancel = 2;
-constexpr int Abort = 3;
 constexpr int Retry = 4;
-constexpr int Ignore = 5;
-constexpr int Yes = 6;
-constexpr int No = 7;
 } // namespace MessageBoxAnswer
 
 // What the game asks of the outside world that blocks or depends on where it runs. The desktop

@@ -19,24 +19,9 @@ struct ButtonAnswer
 QList<ButtonAnswer> buttonsFor(int flags)
 {
     using B = QMessageBox;
-    switch (flags & 7) {
-    case MessageBoxFlags::OkCancel:
-        return {{B::Ok, MessageBoxAnswer::Ok}, {B::Cancel, MessageBoxAnswer::Cancel}};
-    case MessageBoxFlags::AbortRetryIgnore:
-        return {{B::Abort, MessageBoxAnswer::Abort},
-                {B::Retry, MessageBoxAnswer::Retry},
-                {B::Ignore, MessageBoxAnswer::Ignore}};
-    case MessageBoxFlags::YesNoCancel:
-        return {{B::Yes, MessageBoxAnswer::Yes},
-                {B::No, MessageBoxAnswer::No},
-                {B::Cancel, MessageBoxAnswer::Cancel}};
-    case MessageBoxFlags::YesNo:
-        return {{B::Yes, MessageBoxAnswer::Yes}, {B::No, MessageBoxAnswer::No}};
-    case MessageBoxFlags::RetryCancel:
+    if ((flags & 7) == MessageBoxFlags::RetryCancel)
         return {{B::Retry, MessageBoxAnswer::Retry}, {B::Cancel, MessageBoxAnswer::Cancel}};
-    default:
-        return {{B::Ok, MessageBoxAnswer::Ok}};
-    }
+    return {{B::Ok, MessageBoxAnswer::Ok}};
 }
 
 QMessageBox::Icon iconFor(int flags)
@@ -48,8 +33,6 @@ QMessageBox::Icon iconFor(int flags)
         return QMessageBox::Question;
     case MessageBoxFlags::Exclamation:
         return QMessageBox::Warning;
-    case MessageBoxFlags::Information:
-        return QMessageBox::Information;
     default:
         return QMessageBox::NoIcon;
     }
@@ -82,8 +65,7 @@ int DesktopServices::showMessage(const QString &text, const QString &title, int 
     const QList<ButtonAnswer> buttons = buttonsFor(flags);
     for (const auto &b : buttons)
         box.addButton(b.button);
-    const int defaultIndex = (flags >> 8) & 3;
-    box.setDefaultButton(buttons.value(defaultIndex, buttons.first()).button);
+    box.setDefaultButton(buttons.first().button);
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
     for (const auto &b : buttons)
         if (b.button == pressed)

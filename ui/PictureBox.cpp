@@ -21,8 +21,7 @@ int degrees16(double radians)
 double normalisedAngle(double radians)
 {
     const double turn = 2.0 * std::numbers::pi;
-    double angle = std::fmod(std::fabs(radians), turn);
-    return angle < 0 ? angle + turn : angle;
+    return std::fmod(std::fabs(radians), turn);
 }
 
 } // namespace

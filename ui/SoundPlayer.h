@@ -42,12 +42,6 @@ public:
     // has been heard to its end.
     void play(const QString &fileName);
 
-    bool hasDevice()
-    {
-        open();
-        return m_device != 0;
-    }
-
     // The stand-in tone: 16-bit signed mono samples at SampleRate.
     static QByteArray fallbackTone();
     // The file's samples as they are played (16-bit signed mono at SampleRate, at most

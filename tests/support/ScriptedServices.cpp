@@ -7,9 +7,8 @@ int ScriptedServices::showMessage(const QString &text, const QString &title, int
     const Message message{text, title, flags};
     messages.append(message);
     events.append(QStringLiteral("message: ") + title);
-    int answer = (flags & 7) == MessageBoxFlags::OkOnly || (flags & 7) == MessageBoxFlags::OkCancel
-                     ? MessageBoxAnswer::Ok
-                     : MessageBoxAnswer::Cancel;
+    int answer =
+        (flags & 7) == MessageBoxFlags::OkOnly ? MessageBoxAnswer::Ok : MessageBoxAnswer::Cancel;
     if (!answers.empty()) {
         answer = answers.front();
         answers.pop_front();

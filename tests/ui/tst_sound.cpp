@@ -60,7 +60,7 @@ private Q_SLOTS:
         QElapsedTimer clock;
         {
             SoundPlayer player(sleepFor);
-            QVERIFY(player.hasDevice());
+            player.open();
             clock.start();
             player.play("sweep.wav");
             QVERIFY2(clock.elapsed() >= 400, "returned before the sound's end");
@@ -141,7 +141,7 @@ private Q_SLOTS:
         qputenv("SDL_AUDIODRIVER", "no-such-driver");
         QVERIFY(WavFile::write(m_dir.filePath("short.wav"), sweep(0.3), SoundPlayer::SampleRate));
         SoundPlayer player(sleepFor);
-        QVERIFY(!player.hasDevice());
+        player.open();
         QElapsedTimer clock;
         clock.start();
         player.play("short.wav");
