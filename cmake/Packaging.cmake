@@ -14,9 +14,9 @@ foreach(name changelog quillow.6 quillow-check-words.6)
         DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${name})
 endforeach()
 add_custom_target(quillow_docs ALL DEPENDS ${QUILLOW_GZIPPED})
-install(FILES packaging/copyright ${QUILLOW_DOC_DIR}/changelog.gz DESTINATION share/doc/quillow)
+install(FILES packaging/copyright ${QUILLOW_DOC_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillow)
 install(FILES ${QUILLOW_DOC_DIR}/quillow.6.gz ${QUILLOW_DOC_DIR}/quillow-check-words.6.gz
-        DESTINATION share/man/man6)
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillow)

@@ -1,15 +1,15 @@
 #!/bin/sh
 # Starts Quillow from the folder of its sounds, which the game looks up by their bare names. The
-# game itself lives in lib/quillow of the same prefix.
+# install fills in the folders, relative to the prefix this launcher is installed in.
 #
 # Installed for the whole system, every player gets a word file of their own: on the first start
 # the shipped list is copied to $XDG_DATA_HOME/quillow/Dictionary.txt (~/.local/share/quillow/
 # by default), and the game plays and adds words there. Installed for one user, the game uses
 # the Dictionary.txt beside it.
-here=$(dirname "$(readlink -f "$0")")
-game="$here/../lib/quillow/quillow"
-shipped="$here/../lib/quillow/Dictionary.txt"
-cd "$here/../share/quillow/sounds" || exit 1
+prefix=$(dirname "$(dirname "$(readlink -f "$0")")")
+game="$prefix/@QUILLOW_GAMEDIR@/quillow"
+shipped="$prefix/@QUILLOW_GAMEDIR@/Dictionary.txt"
+cd "$prefix/@QUILLOW_SOUNDDIR@" || exit 1
 
 if [ "@QUILLOW_WORD_FILE@" != per-player ]; then
     exec "$game" "$@"
