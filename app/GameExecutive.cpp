@@ -10,21 +10,15 @@
 #include "Integer16.h"
 #include "NewEntryCheck.h"
 #include "PictureBox.h"
-#include "ProgramEnd.h"
-#include "RunTimeError.h"
 #include "SpokenDescription.h"
 #include "WordFileAppender.h"
 #include "WordFileFormat.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-
-#include <new>
 
 namespace {
 
@@ -38,7 +32,8 @@ constexpr int kLetterBoxWidth = 44;
 } // namespace
 
 GameExecutive::GameExecutive(IPlatformServices &services, QWidget *parent)
-    : QWidget(parent), m_platform(services)
+    : QWidget(parent), m_runner(*this, services, [this] { keepFocusOnScreen(); }),
+      m_services(m_runner.services())
 {
     ui.setupUi(this);
     m_wordBoard = std::make_unique<WordBoard>(*ui.WordBox, *ui.picLetter, m_services);
@@ -51,7 +46,7 @@ void GameExecutive::connectHandlers()
 {
     auto on = [this](QAbstractButton *button, void (GameExecutive::*handler)()) {
         connect(button, &QAbstractButton::clicked, this,
-                [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
+                [this, handler] { m_runner.run([this, handler] { (this->*handler)(); }); });
     };
     on(ui.cmdSignIn, &GameExecutive::cmdSignIn_Click);
     on(ui.cmdAdult, &GameExecutive::cmdAdult_Click);
@@ -69,28 +64,8 @@ void GameExecutive::connectHandlers()
     for (int i = 0; i < GameExecutiveLayout::LetterCount; ++i) {
         const auto index = static_cast<qint16>(i);
         connect(ui.Letter[i], &QAbstractButton::clicked, this,
-                [this, index] { runHandler([this, index] { Letter_Click(index); }); });
+                [this, index] { m_runner.run([this, index] { Letter_Click(index); }); });
     }
-}
-
-void GameExecutive::runHandler(const std::function<void()> &handler)
-{
-    ++m_handlersRunning;
-    try {
-        handler();
-    } catch (const ProgramEnd &end) {
-        hide();
-        QCoreApplication::exit(end.exitStatus());
-    } catch (const RunTimeError &error) {
-        endWithRunTimeError(error.number());
-    } catch (const std::bad_alloc &) {
-        endWithRunTimeError(ErrorNumber::OutOfMemory);
-    }
-    --m_handlersRunning;
-    keepFocusOnScreen();
-    // Closed while a handler ran that did not wait again afterwards.
-    if (m_handlersRunning == 0 && m_services.stopped())
-        QCoreApplication::exit(exitCode(ExitStatus::Normal));
 }
 
 void GameExecutive::keepFocusOnScreen()
@@ -98,30 +73,18 @@ void GameExecutive::keepFocusOnScreen()
     // A frame hidden by a handler keeps the focus of the text box inside it (the name box after
     // sign-in), which would then swallow the keys typed on the next screen.
     QWidget *focused = focusWidget();
-    if (isVisible() && focused && !focused->isVisible() && !focusNextChild())
+    if (focused && !focused->isVisible() && !focusNextChild())
         focused->clearFocus();
     if (focusWidget() && !focusWidget()->isVisible())
         focusWidget()->clearFocus();
 }
 
-void GameExecutive::endWithRunTimeError(int number)
-{
-    m_platform.showMessage(QStringLiteral("Run-time error '%1':\n\n%2")
-                               .arg(QString::number(number), RunTimeError::describe(number)),
-                           QStringLiteral("Quillow"), MessageBoxFlags::Critical);
-    hide();
-    QCoreApplication::exit(exitCode(ExitStatus::RunTimeError));
-}
-
 void GameExecutive::closeEvent(QCloseEvent *event)
 {
-    if (m_handlersRunning > 0 && !m_quitting) {
+    if (!m_quitting && m_runner.deferClose())
         event->ignore();
-        hide();
-        m_services.stop();
-        return;
-    }
-    QWidget::closeEvent(event);
+    else
+        QWidget::closeEvent(event);
 }
 
 void GameExecutive::showEvent(QShowEvent *event)
@@ -129,7 +92,7 @@ void GameExecutive::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_activated) {
         m_activated = true;
-        runHandler([this] { Form_Activate(); });
+        m_runner.run([this] { Form_Activate(); });
     }
 }
 

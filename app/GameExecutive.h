@@ -2,7 +2,7 @@
 
 #include "GameExecutiveLayout.h"
 #include "GuessRules.h"
-#include "InterruptibleServices.h"
+#include "HandlerRunner.h"
 #include "WordBoard.h"
 
 #include <QString>
@@ -73,15 +73,10 @@ private:
 
     static void centreScale(PictureBox &box);
     void connectHandlers();
-    // Runs a handler; a run-time error it did not expect (out of memory among them) is
-    // reported and ends the program.
-    void runHandler(const std::function<void()> &handler);
-    void endWithRunTimeError(int number);
     void keepFocusOnScreen();
 
-    IPlatformServices &m_platform;
-    InterruptibleServices m_services{m_platform};
-    int m_handlersRunning = 0;
+    HandlerRunner m_runner;
+    IPlatformServices &m_services; // the runner's: they end a handler once the window is closed
     bool m_quitting = false;
     GameExecutiveLayout ui;
     std::unique_ptr<WordBoard> m_wordBoard;
