@@ -280,19 +280,25 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("wordFile");
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("messageParts");
+        QTest::addColumn<bool>("outOfMemory");
         QByteArray tooMany;
         for (int i = 0; i < 1001; ++i)
             tooMany += "Cat\r\n";
         QTest::newRow("missing") << QByteArray() << 1
-                                 << QStringList{"The path is not correct, or \r\nthe data file"};
+                                 << QStringList{"The path is not correct, or \r\nthe data file"}
+                                 << false;
         QTest::newRow("star line last")
             << QByteArray("Cat\r\n*Owl\r\n") << 2
             << QStringList{"Error 62: Input past end of file.", "Dictionary.txt",
-                           "Reading stopped at line 2."};
+                           "Reading stopped at line 2."}
+            << false;
         QTest::newRow("1001 words")
             << tooMany << 2
             << QStringList{"Error 9: Subscript out of range.", "at most 1000 words",
-                           "Reading stopped at line 1001."};
+                           "Reading stopped at line 1001."}
+            << false;
+        QTest::newRow("out of memory")
+            << QByteArray("Cat\r\n") << 2 << QStringList{"Error 7: Out of memory."} << true;
     }
 
     void startUpErrorsEndTheProgramWithoutAWindow()
@@ -300,10 +306,13 @@ private Q_SLOTS:
         QFETCH(QByteArray, wordFile);
         QFETCH(int, status);
         QFETCH(QStringList, messageParts);
+        QFETCH(bool, outOfMemory);
         QTemporaryDir folder;
         if (!wordFile.isEmpty())
             writeBytes(folder.filePath("Dictionary.txt"), wordFile);
         ScriptedServices services(folder.path());
+        if (outOfMemory)
+            services.onWordFile = [] { throw std::bad_alloc(); };
         bool windowShown = false;
         services.onMessage = [&](const ScriptedServices::Message &) {
             for (QWidget *w : QApplication::topLevelWidgets())

@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -262,6 +264,22 @@ private Q_SLOTS:
             QVERIFY(lines.contains("a" + QString::number(i)));
             QVERIFY(lines.contains("b" + QString::number(i)));
         }
+    }
+
+    void aLockHeldTooLongIsReportedAndNothingWritten()
+    {
+        const QString path = m_dir->filePath("Dictionary.txt");
+        writeBytes(path, "Cat\r\n");
+        const int editor = ::open(path.toLocal8Bit().constData(), O_RDONLY);
+        QCOMPARE(::flock(editor, LOCK_EX), 0);
+        ScriptedServices services;
+        QVERIFY(!WordFileAppender(services, path).append({"Dog"}));
+        ::close(editor);
+        QCOMPARE(services.messages.size(), 1);
+        QCOMPARE(services.messages.first().text,
+                 QString("The word could not be added: Another program is writing to the word "
+                         "file."));
+        QCOMPARE(readBytes(path), QByteArray("Cat\r\n"));
     }
 
     // The end-of-game box is given the word, definition and name exactly as stored; the box

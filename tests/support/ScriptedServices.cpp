@@ -36,5 +36,7 @@ void ScriptedServices::pause(int milliseconds)
 
 QString ScriptedServices::wordFilePath() const
 {
+    if (onWordFile)
+        onWordFile();
     return WordFileFormat::pathInFolder(folder);
 }

@@ -37,6 +37,8 @@ public:
     std::function<void(const Message &)> onMessage;
     std::function<void(const QString &)> onSound;
     std::function<void()> onPause;
+    // Called when the game asks for its word file, before it reads it.
+    std::function<void()> onWordFile;
 
     QList<Message> messages;
     QStringList sounds;
