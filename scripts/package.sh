@@ -10,8 +10,7 @@ if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQUILLOW_BUILD_TESTS=OFF \
         -DQUILLOW_BUILD_BENCHMARKS=OFF >/dev/null
 fi
-cmake --build build -j"$(nproc)" --target quillow quillow-check-words quillow_game_files \
-    quillow_docs >/dev/null
+cmake --build build -j"$(nproc)" --target quillow_play quillow_docs >/dev/null
 mkdir -p "$out"
 (cd build && cpack -G DEB -B "$out" >/dev/null)
 rm -rf "$out/_CPack_Packages"

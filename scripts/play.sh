@@ -11,7 +11,7 @@ if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQUILLOW_BUILD_TESTS=OFF \
         -DQUILLOW_BUILD_BENCHMARKS=OFF >/dev/null
 fi
-cmake --build build -j"$(nproc)" --target quillow quillow-check-words quillow_game_files
+cmake --build build -j"$(nproc)" --target quillow_play
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "Quillow is built in build/play/, but there is no display to show it on." >&2
     echo "Start it from a desktop session: cd build/play && ./quillow" >&2
