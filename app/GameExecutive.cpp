@@ -72,10 +72,9 @@ void GameExecutive::keepFocusOnScreen()
 {
     // A frame hidden by a handler keeps the focus of the text box inside it (the name box after
     // sign-in), which would then swallow the keys typed on the next screen.
-    QWidget *focused = focusWidget();
-    if (focused && !focused->isVisible() && !focusNextChild())
-        focused->clearFocus();
     if (focusWidget() && !focusWidget()->isVisible())
+        focusNextChild();
+    if (focusWidget() && !focusWidget()->isVisible()) // nothing else on screen takes the focus
         focusWidget()->clearFocus();
 }
 

@@ -5,12 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/package}")
 
-scripts/install-deps.sh --play dpkg-dev file
-if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQUILLOW_BUILD_TESTS=OFF \
-        -DQUILLOW_BUILD_BENCHMARKS=OFF >/dev/null
-fi
-cmake --build build -j"$(nproc)" --target quillow_play quillow_docs >/dev/null
+scripts/build-game.sh dpkg-dev file >/dev/null
+cmake --build build -j"$(nproc)" --target quillow_docs >/dev/null
 mkdir -p "$out"
 (cd build && cpack -G DEB -B "$out" >/dev/null)
 rm -rf "$out/_CPack_Packages"

@@ -4,14 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh --play
-# A first build leaves the tests and benchmarks out; a build folder that scripts/test.sh made is
-# used as it is.
-if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQUILLOW_BUILD_TESTS=OFF \
-        -DQUILLOW_BUILD_BENCHMARKS=OFF >/dev/null
-fi
-cmake --build build -j"$(nproc)" --target quillow_play
+scripts/build-game.sh
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "Quillow is built in build/play/, but there is no display to show it on." >&2
     echo "Start it from a desktop session: cd build/play && ./quillow" >&2

@@ -5,7 +5,6 @@
 
 #include <QLocale>
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -110,7 +109,7 @@ QByteArray RegularFile::readAll(qint64 limit) const
     if (expected > limit)
         throw tooLarge(limit);
     // One byte more than expected tells a file that grew past the limit meanwhile.
-    QByteArray bytes(std::min(expected, limit) + 1, Qt::Uninitialized);
+    QByteArray bytes(expected + 1, Qt::Uninitialized);
     qsizetype got = 0;
     while (got < bytes.size()) {
         const ssize_t n = ::pread(m_fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got),
