@@ -31,9 +31,9 @@ constexpr int kLetterBoxWidth = 44;
 
 } // namespace
 
-GameExecutive::GameExecutive(IPlatformServices &services, QWidget *parent)
+GameExecutive::GameExecutive(IPlatformServices &services, QByteArray wordFile, QWidget *parent)
     : QWidget(parent), m_runner(*this, services, [this] { keepFocusOnScreen(); }),
-      m_services(m_runner.services())
+      m_services(m_runner.services()), m_wordFile(std::move(wordFile))
 {
     ui.setupUi(this);
     m_wordBoard = std::make_unique<WordBoard>(*ui.WordBox, *ui.picLetter, m_services);
@@ -112,7 +112,7 @@ void GameExecutive::keyPressEvent(QKeyEvent *event)
 
 void GameExecutive::Form_Load()
 {
-    m_dictionary = std::make_unique<CDicitionaryInterface>(m_services);
+    m_dictionary = std::make_unique<CDicitionaryInterface>(m_services, m_wordFile);
     ui.picLetter->resize(kLetterBoxWidth, toInteger16(ui.WordBox->ScaleHeight()));
     ui.Canvas1->show();
     ui.fraOne->show();
@@ -139,7 +139,7 @@ void GameExecutive::Form_Activate()
 void GameExecutive::cmdSignIn_Click()
 {
     if (ui.txtName->text().isEmpty()) {
-        m_services.showMessage(kNameNeededText, kNameNeededTitle, MessageBoxFlags::OkOnly);
+        m_services.showMessage(kNameNeededText, kNameNeededTitle, MessageBoxKind::Ok);
         ui.txtName->setFocus();
         return;
     }
@@ -233,13 +233,13 @@ void GameExecutive::CheckEndOfGame()
 {
     const QString prompt = EndOfGame::prompt(*m_rules.word(), m_level);
     if (m_rules.isLost()) {
-        m_services.showMessage(prompt, EndOfGame::lossTitle(m_playerName), MessageBoxFlags::OkOnly);
+        m_services.showMessage(prompt, EndOfGame::lossTitle(m_playerName), MessageBoxKind::Ok);
         PlaySound(GameSounds::Loss);
         StartNewGame();
         return;
     }
     if (m_rules.isWon()) {
-        m_services.showMessage(prompt, EndOfGame::winTitle(m_playerName), MessageBoxFlags::OkOnly);
+        m_services.showMessage(prompt, EndOfGame::winTitle(m_playerName), MessageBoxKind::Ok);
         PlaySound(GameSounds::Win);
         StartNewGame();
     }
@@ -248,11 +248,13 @@ void GameExecutive::CheckEndOfGame()
 void GameExecutive::DrawWordBoard()
 {
     m_wordBoard->DrawWordBoard(toInteger16(m_rules.word()->numLetters()));
+    setSpokenDescription(*ui.WordBox, m_wordBoard->spokenText());
 }
 
 void GameExecutive::RevealLetter(const QString &letter, qint16 position)
 {
     m_wordBoard->RevealLetter(letter, position);
+    setSpokenDescription(*ui.WordBox, m_wordBoard->spokenText());
 }
 
 void GameExecutive::DrawStage(qint16 n)
@@ -302,14 +304,14 @@ void GameExecutive::cmdAddWordtoDicitonary_Click()
     const qint16 level =
         ui.optAdultWord->isChecked() ? WordFileFormat::AdultLevel : WordFileFormat::ChildLevel;
     if (const auto refusal = checkNewEntry(word, definition, level)) {
-        m_services.showMessage(refusal->text, refusal->title, MessageBoxFlags::OkOnly);
+        m_services.showMessage(refusal->text, refusal->title, MessageBoxKind::Ok);
         (refusal->field == EntryRefusal::Field::Word ? ui.txtWord : ui.txtDefinition)->setFocus();
         return;
     }
     const QStringList entry = level == WordFileFormat::AdultLevel
                                   ? QStringList{WordFileFormat::AdultMarker + word, definition}
                                   : QStringList{word};
-    WordFileAppender file(m_services, m_services.wordFilePath());
+    WordFileAppender file(m_services, m_wordFile);
     if (!file.append(entry))
         return; // the player has been told; the panel stays open for another try
     setLettersEnabled(true);

@@ -5,6 +5,7 @@
 #include "HandlerRunner.h"
 #include "WordBoard.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QWidget>
 
@@ -12,7 +13,6 @@
 #include <memory>
 
 class CDicitionaryInterface;
-class CSecretWord;
 class IPlatformServices;
 class PictureBox;
 
@@ -20,13 +20,14 @@ class PictureBox;
 // state of the running game. The handlers run one at a time on the user-interface thread.
 //
 // Form_Load must be called, and must return, before the window is shown: it reads the word file
-// and throws ProgramEnd or RunTimeError when the game cannot start.
+// and throws ProgramEnd or RunTimeError when the game cannot start. The word file is the one the
+// game reads and adds to.
 class GameExecutive : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit GameExecutive(IPlatformServices &services, QWidget *parent = nullptr);
+    GameExecutive(IPlatformServices &services, QByteArray wordFile, QWidget *parent = nullptr);
     ~GameExecutive() override;
 
     void Form_Load();
@@ -44,12 +45,6 @@ public:
     void cmdAddWordtoDicitonary_Click();
 
     const GameExecutiveLayout &controls() const { return ui; }
-    qint16 level() const { return m_level; }
-    QString playerName() const { return m_playerName; }
-    qint16 rightGuesses() const { return m_rules.hits(); }
-    qint16 wrongGuesses() const { return m_rules.misses(); }
-    std::shared_ptr<const CSecretWord> secretWord() const { return m_rules.word(); }
-    const WordBoard &wordBoard() const { return *m_wordBoard; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -82,6 +77,7 @@ private:
     std::unique_ptr<WordBoard> m_wordBoard;
     bool m_activated = false;
 
+    const QByteArray m_wordFile;
     std::unique_ptr<CDicitionaryInterface> m_dictionary;
     GuessRules m_rules;
     qint16 m_level = 0;

@@ -10,9 +10,10 @@
 
 #include <new>
 
-int runQuillow(IPlatformServices &services, const std::function<void()> &afterShown)
+int runQuillow(IPlatformServices &services, const QByteArray &wordFile,
+               const std::function<void()> &afterShown)
 {
-    GameExecutive window(services);
+    GameExecutive window(services, wordFile);
     try {
         try {
             window.Form_Load();
@@ -23,7 +24,7 @@ int runQuillow(IPlatformServices &services, const std::function<void()> &afterSh
         return end.exitStatus();
     } catch (const RunTimeError &error) {
         services.showMessage(startupErrorText(error), QStringLiteral("Quillow"),
-                             MessageBoxFlags::Critical);
+                             MessageBoxKind::OkError);
         return exitCode(ExitStatus::WordFileUnreadable);
     }
     window.show();

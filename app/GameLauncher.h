@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+
 #include <functional>
 
 class IPlatformServices;
@@ -10,4 +12,5 @@ class IPlatformServices;
 // read to the end (reported with its error number, file and line), 3 after an unexpected
 // run-time error. The window is never shown with a half-read word file. afterShown runs once the
 // window has been shown, before the event loop starts.
-int runQuillow(IPlatformServices &services, const std::function<void()> &afterShown = {});
+int runQuillow(IPlatformServices &services, const QByteArray &wordFile,
+               const std::function<void()> &afterShown = {});

@@ -48,7 +48,7 @@ void HandlerRunner::endWithRunTimeError(int number)
 {
     m_platform.showMessage(QStringLiteral("Run-time error '%1':\n\n%2")
                                .arg(QString::number(number), RunTimeError::describe(number)),
-                           QStringLiteral("Quillow"), MessageBoxFlags::Critical);
+                           QStringLiteral("Quillow"), MessageBoxKind::OkError);
     m_window.hide();
     QCoreApplication::exit(exitCode(ExitStatus::RunTimeError));
 }

@@ -2,10 +2,11 @@
 
 #include "ProgramEnd.h"
 
-int InterruptibleServices::showMessage(const QString &text, const QString &title, int flags)
+MessageBoxAnswer InterruptibleServices::showMessage(const QString &text, const QString &title,
+                                                    MessageBoxKind kind)
 {
     endIfStopped();
-    const int answer = m_services.showMessage(text, title, flags);
+    const MessageBoxAnswer answer = m_services.showMessage(text, title, kind);
     endIfStopped();
     return answer;
 }

@@ -15,11 +15,10 @@ public:
     void stop() { m_stopped = true; }
     bool stopped() const { return m_stopped; }
 
-    int showMessage(const QString &text, const QString &title, int flags) override;
+    MessageBoxAnswer showMessage(const QString &text, const QString &title,
+                                 MessageBoxKind kind) override;
     void playSound(const QString &name) override;
     void pause(int milliseconds) override;
-    QString programFolder() const override { return m_services.programFolder(); }
-    QString wordFilePath() const override { return m_services.wordFilePath(); }
 
 private:
     void endIfStopped() const;

@@ -1,11 +1,13 @@
 // quillow-check-words: reads a Quillow word file the way the game does and says what is wrong
 // with it, one line per finding.
 
+#include "ProgramFolder.h"
+#include "Utf8Text.h"
 #include "WordFileChecker.h"
 #include "WordFileFormat.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QFile>
 
 #include <cstdio>
 
@@ -51,15 +53,14 @@ int main(int argc, char *argv[])
         std::fputs("usage: quillow-check-words [FILE]   (--help explains)\n", stderr);
         return 2;
     }
-    const QString path = args.isEmpty()
-                             ? WordFileFormat::pathInFolder(QCoreApplication::applicationDirPath())
-                             : args.first();
+    const QByteArray path = args.isEmpty() ? WordFileFormat::pathInFolder(programFolder())
+                                           : QFile::encodeName(args.first());
 
     const WordFileChecker::Report report = WordFileChecker::check(path);
     for (const auto &finding : report.findings) {
         const char *severity =
             finding.severity == WordFileChecker::Finding::Severity::Error ? "error" : "warning";
-        const QString file = WordFileChecker::printable(QDir::toNativeSeparators(path));
+        const QString file = WordFileChecker::printable(Utf8Text::shown(path));
         const QString where = finding.line > 0 ? file + u':' + QString::number(finding.line) : file;
         std::printf("%s: %s: %s\n", qPrintable(where), severity, qPrintable(finding.text));
     }

@@ -1,9 +1,11 @@
 #include "DesktopServices.h"
 #include "GameLauncher.h"
+#include "ProgramFolder.h"
+#include "WordFileFormat.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
+#include <QFile>
 
 #include <csignal>
 #include <cstring>
@@ -20,9 +22,16 @@ const QCommandLineOption kNotice(QStringLiteral("notice"), QStringLiteral("Shown
 const QCommandLineOption kMute(QStringLiteral("mute"),
                                QStringLiteral("Play no sound at all; the game keeps its pace."));
 
+struct Options
+{
+    QByteArray wordFile; // decided here once: the player's choice or the program's own
+    bool muted = false;
+    QString notice; // shown once the window is shown, when not empty
+};
+
 // Reads the command line; --help, --version and a wrong option print their text and end the
 // program.
-DesktopServices::Options parseOptions(const QCoreApplication &app)
+Options parseOptions(const QCoreApplication &app)
 {
     QCoreApplication::setApplicationName(QStringLiteral("quillow"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLOW_VERSION));
@@ -38,9 +47,9 @@ DesktopServices::Options parseOptions(const QCoreApplication &app)
     notice.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(notice);
     parser.process(app);
-    DesktopServices::Options options;
-    if (parser.isSet(kWords))
-        options.wordFile = QFileInfo(parser.value(kWords)).absoluteFilePath();
+    Options options;
+    options.wordFile = parser.isSet(kWords) ? absolutePath(QFile::encodeName(parser.value(kWords)))
+                                            : WordFileFormat::pathInFolder(programFolder());
     options.muted = parser.isSet(kMute);
     options.notice = parser.value(kNotice);
     return options;
@@ -68,12 +77,12 @@ int main(int argc, char *argv[])
         return 0;
     }
     QApplication app(argc, argv); // takes Qt's own options (-platform ...) off the line
-    const DesktopServices::Options options = parseOptions(app);
-    DesktopServices services(options);
-    return runQuillow(services, [&services, &options] {
+    const Options options = parseOptions(app);
+    DesktopServices services(options.muted);
+    return runQuillow(services, options.wordFile, [&services, &options] {
         services.prepareSound();
         if (!options.notice.isEmpty())
             services.showMessage(options.notice, QStringLiteral("Quillow"),
-                                 MessageBoxFlags::Exclamation);
+                                 MessageBoxKind::OkWarning);
     });
 }

@@ -6,7 +6,7 @@ RunTimeError::RunTimeError(int number, QString detail)
     m_what = QStringLiteral("Run-time error %1: %2").arg(m_number).arg(describe(m_number)).toUtf8();
 }
 
-void RunTimeError::setPlace(const QString &filePath, int lineNumber)
+void RunTimeError::setPlace(const QByteArray &filePath, int lineNumber)
 {
     m_filePath = filePath;
     m_lineNumber = lineNumber;

@@ -35,9 +35,9 @@ public:
     QString description() const { return describe(m_number); }
     QString detail() const { return m_detail; }
 
-    QString filePath() const { return m_filePath; }
+    QByteArray filePath() const { return m_filePath; }
     int lineNumber() const { return m_lineNumber; }
-    void setPlace(const QString &filePath, int lineNumber);
+    void setPlace(const QByteArray &filePath, int lineNumber);
 
     const char *what() const noexcept override;
 
@@ -46,7 +46,7 @@ public:
 private:
     int m_number;
     QString m_detail;
-    QString m_filePath;
+    QByteArray m_filePath;
     int m_lineNumber = 0;
     QByteArray m_what;
 };

@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 #include "TextFileReader.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -30,7 +31,7 @@ void loadFullDictionary(benchmark::State &state)
     const QString path = writeFullWordFile(dir);
     ScriptedServices services;
     for (auto _ : state) {
-        TextFileReader reader(path);
+        TextFileReader reader(QFile::encodeName(path));
         CDicitionaryInterface dictionary(services, reader);
         benchmark::DoNotOptimize(dictionary);
     }
@@ -42,7 +43,7 @@ void getWord(benchmark::State &state)
     QTemporaryDir dir;
     const QString path = writeFullWordFile(dir);
     ScriptedServices services;
-    TextFileReader reader(path);
+    TextFileReader reader(QFile::encodeName(path));
     CDicitionaryInterface dictionary(services, reader);
     qint16 level = 0;
     for (auto _ : state) {

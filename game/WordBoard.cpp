@@ -1,14 +1,13 @@
 #include "WordBoard.h"
 
+#include "BoardCanvas.h"
 #include "IPlatformServices.h"
 #include "Integer16.h"
-#include "PictureBox.h"
 #include "RunTimeError.h"
-#include "SpokenDescription.h"
 
 #include <QStringList>
 
-WordBoard::WordBoard(PictureBox &board, PictureBox &letterBox, IPlatformServices &services)
+WordBoard::WordBoard(BoardCanvas &board, BoardCanvas &letterBox, IPlatformServices &services)
     : m_board(board), m_letterBox(letterBox), m_services(services)
 {}
 
@@ -36,15 +35,13 @@ void WordBoard::DrawWordBoard(qint16 n)
         x = addInteger16(x, SlotStep);
     }
     m_shown = QString(n, u' ');
-    describe();
 }
 
 void WordBoard::DrawSlot(qint16 x, qint16 y)
 {
-    using Shape = PictureBox::LineShape;
-    m_board.Line(x, y, x + SlotSize, y, TopLineColor, Shape::Box);
+    m_board.RectangleOutline(x, y, x + SlotSize, y, TopLineColor);
     for (int i = 1; i <= Shades; ++i)
-        m_board.Line(x + i, y + i, x + SlotSize - i, y + SlotSize - i, shadeColor(i), Shape::Box);
+        m_board.RectangleOutline(x + i, y + i, x + SlotSize - i, y + SlotSize - i, shadeColor(i));
 }
 
 void WordBoard::RevealLetter(const QString &letter, qint16 position)
@@ -57,10 +54,8 @@ void WordBoard::RevealLetter(const QString &letter, qint16 position)
         for (int column = 0; column <= lastColumn; ++column)
             m_board.PSet(left + column, row, m_letterBox.Point(column, row));
     }
-    if (position <= m_shown.size() && !letter.isEmpty()) {
+    if (position <= m_shown.size() && !letter.isEmpty())
         m_shown[position - 1] = letter.front();
-        describe();
-    }
 }
 
 QString WordBoard::spokenText() const
@@ -75,9 +70,4 @@ QString WordBoard::spokenText() const
                  m_shown.size() == 1 ? QString() : QStringLiteral("s"), QString::number(found));
     return slots.isEmpty() ? count
                            : slots.join(QStringLiteral(", ")) + QStringLiteral(": ") + count;
-}
-
-void WordBoard::describe()
-{
-    setSpokenDescription(m_board, spokenText());
 }

@@ -7,8 +7,8 @@
 
 #include <array>
 
+class BoardCanvas;
 class IPlatformServices;
-class PictureBox;
 
 // The word board: one shaded slot per character of the secret word, in a row centred on the
 // board, and the reveal that copies the letter box onto a slot row by row. Both boxes count in
@@ -24,7 +24,7 @@ public:
     static constexpr int RevealRowPauseMs = 10;
     static_assert(SlotCount == WordFileFormat::MaxWordLength, "a slot for every letter a word has");
 
-    WordBoard(PictureBox &board, PictureBox &letterBox, IPlatformServices &services);
+    WordBoard(BoardCanvas &board, BoardCanvas &letterBox, IPlatformServices &services);
 
     // Clears the board and draws n empty slots.
     void DrawWordBoard(qint16 n);
@@ -39,7 +39,7 @@ public:
     qint16 slotX(int i) const;
 
     // The word as the player sees it, for a screen reader: "B, blank, blank, T: 4 letters, 2
-    // found". The board's accessible description holds it after every drawing and reveal.
+    // found".
     QString spokenText() const;
 
     // The colour of nested square i (1 to 20) of a slot.
@@ -49,10 +49,9 @@ private:
     // The array index of slot i; run-time error 9 for i outside 1 to 13.
     static size_t slotIndex(int i);
 
-    PictureBox &m_board;
-    PictureBox &m_letterBox;
+    BoardCanvas &m_board;
+    BoardCanvas &m_letterBox;
     IPlatformServices &m_services;
-    void describe();
 
     std::array<qint16, SlotCount> m_slotX{};
     QString m_shown; // one character per slot, a space while it is empty

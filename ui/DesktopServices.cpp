@@ -1,7 +1,5 @@
 #include "DesktopServices.h"
 
-#include "WordFileFormat.h"
-
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -13,43 +11,41 @@ namespace {
 struct ButtonAnswer
 {
     QMessageBox::StandardButton button;
-    int answer;
+    MessageBoxAnswer answer;
 };
 
-QList<ButtonAnswer> buttonsFor(int flags)
+QList<ButtonAnswer> buttonsFor(MessageBoxKind kind)
 {
     using B = QMessageBox;
-    if ((flags & 7) == MessageBoxFlags::RetryCancel)
+    if (kind == MessageBoxKind::RetryCancelQuestion)
         return {{B::Retry, MessageBoxAnswer::Retry}, {B::Cancel, MessageBoxAnswer::Cancel}};
     return {{B::Ok, MessageBoxAnswer::Ok}};
 }
 
-QMessageBox::Icon iconFor(int flags)
+QMessageBox::Icon iconFor(MessageBoxKind kind)
 {
-    switch (flags & 0x70) {
-    case MessageBoxFlags::Critical:
-        return QMessageBox::Critical;
-    case MessageBoxFlags::Question:
-        return QMessageBox::Question;
-    case MessageBoxFlags::Exclamation:
-        return QMessageBox::Warning;
-    default:
+    switch (kind) {
+    case MessageBoxKind::Ok:
         return QMessageBox::NoIcon;
+    case MessageBoxKind::RetryCancelQuestion:
+        return QMessageBox::Question;
+    case MessageBoxKind::OkError:
+        return QMessageBox::Critical;
+    case MessageBoxKind::OkWarning:
+        return QMessageBox::Warning;
     }
+    return QMessageBox::NoIcon;
 }
 
 } // namespace
 
-DesktopServices::DesktopServices() : DesktopServices(Options())
-{}
-
-DesktopServices::DesktopServices(Options options)
-    : m_options(std::move(options)), m_sound([this](int ms) { pause(ms); })
+DesktopServices::DesktopServices(bool muted) : m_sound([this](int ms) { pause(ms); })
 {
-    m_sound.setMuted(m_options.muted);
+    m_sound.setMuted(muted);
 }
 
-int DesktopServices::showMessage(const QString &text, const QString &title, int flags)
+MessageBoxAnswer DesktopServices::showMessage(const QString &text, const QString &title,
+                                              MessageBoxKind kind)
 {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -58,11 +54,11 @@ int DesktopServices::showMessage(const QString &text, const QString &title, int 
     // answers), and a "[*]" in a title is not the window-modified placeholder.
     QString plainTitle = title;
     plainTitle.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-    QMessageBox box(iconFor(flags), plainTitle, QString(), QMessageBox::NoButton,
+    QMessageBox box(iconFor(kind), plainTitle, QString(), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setText(shown);
-    const QList<ButtonAnswer> buttons = buttonsFor(flags);
+    const QList<ButtonAnswer> buttons = buttonsFor(kind);
     for (const auto &b : buttons)
         box.addButton(b.button);
     box.setDefaultButton(buttons.first().button);
@@ -89,15 +85,4 @@ void DesktopServices::pause(int milliseconds)
     QEventLoop loop;
     QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-
-QString DesktopServices::programFolder() const
-{
-    return QCoreApplication::applicationDirPath();
-}
-
-QString DesktopServices::wordFilePath() const
-{
-    return m_options.wordFile.isEmpty() ? WordFileFormat::pathInFolder(programFolder())
-                                        : m_options.wordFile;
 }

@@ -150,7 +150,8 @@ void GameExecutiveLayout::buildBoard(QWidget *form)
     cmdReset = button(form, "cmdReset", QStringLiteral("&RESET"), 9480, 3240, 1335, 615);
     picLetter = pictureBox(form, "picLetter", 10680, 240, 735, 1095);
     picLetter->setFont(QFont(QStringLiteral("Arial"), 36));
-    picLetter->setForeColor(toColorNumber(picLetter->palette().color(QPalette::WindowText)));
+    picLetter->setForeColor(
+        PictureBox::toColorNumber(picLetter->palette().color(QPalette::WindowText)));
 }
 
 void GameExecutiveLayout::buildLevelPanel(QWidget *form)

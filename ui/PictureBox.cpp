@@ -152,7 +152,7 @@ void PictureBox::Print(const QString &text)
                 .toAlignedRect()
                 .adjusted(-2, 0, 2, 0));
     m_currentX = ScaleLeft();
-    m_currentY += TextHeight(text);
+    m_currentY += lineHeight();
 }
 
 double PictureBox::TextWidth(const QString &text) const
@@ -162,7 +162,7 @@ double PictureBox::TextWidth(const QString &text) const
     return metrics.horizontalAdvance(text) / pixelsPerUnitX();
 }
 
-double PictureBox::TextHeight(const QString &) const
+double PictureBox::lineHeight() const
 {
     ensureImageSize();
     const QFontMetricsF metrics(font(), &m_image);
@@ -171,29 +171,26 @@ double PictureBox::TextHeight(const QString &) const
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, qint32 color)
 {
-    Line(x1, y1, x2, y2, color, LineShape::Segment);
-}
-
-void PictureBox::Line(float x1, float y1, float x2, float y2, qint32 color, LineShape shape)
-{
     const QPoint a = toPixel(x1, y1);
     const QPoint b = toPixel(x2, y2);
-    const QRect bounds = QRect(a, b).normalized();
-    if (shape == LineShape::Box) {
-        // Edges as one-pixel strips: exact on every device pixel ratio, both corners included.
-        paintOnImage(color, [&](QPainter &painter) {
-            const QColor c = toQColor(color);
-            painter.fillRect(QRect(bounds.left(), bounds.top(), bounds.width(), 1), c);
-            painter.fillRect(QRect(bounds.left(), bounds.bottom(), bounds.width(), 1), c);
-            painter.fillRect(QRect(bounds.left(), bounds.top(), 1, bounds.height()), c);
-            painter.fillRect(QRect(bounds.right(), bounds.top(), 1, bounds.height()), c);
-        });
-    } else {
-        paintOnImage(color, [&](QPainter &painter) {
-            centreOnPixels(painter);
-            painter.drawLine(a, b);
-        });
-    }
+    paintOnImage(color, [&](QPainter &painter) {
+        centreOnPixels(painter);
+        painter.drawLine(a, b);
+    });
+    changed(QRect(a, b).normalized().adjusted(-1, -1, 1, 1));
+}
+
+void PictureBox::RectangleOutline(float x1, float y1, float x2, float y2, qint32 color)
+{
+    const QRect bounds = QRect(toPixel(x1, y1), toPixel(x2, y2)).normalized();
+    // Edges as one-pixel strips: exact on every device pixel ratio, both corners included.
+    paintOnImage(color, [&](QPainter &painter) {
+        const QColor c = toQColor(color);
+        painter.fillRect(QRect(bounds.left(), bounds.top(), bounds.width(), 1), c);
+        painter.fillRect(QRect(bounds.left(), bounds.bottom(), bounds.width(), 1), c);
+        painter.fillRect(QRect(bounds.left(), bounds.top(), 1, bounds.height()), c);
+        painter.fillRect(QRect(bounds.right(), bounds.top(), 1, bounds.height()), c);
+    });
     changed(bounds.adjusted(-1, -1, 1, 1));
 }
 
@@ -260,6 +257,16 @@ const QImage &PictureBox::image() const
 {
     ensureImageSize();
     return m_image;
+}
+
+QColor PictureBox::toQColor(qint32 color)
+{
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+qint32 PictureBox::toColorNumber(const QColor &color)
+{
+    return RGB(color.red(), color.green(), color.blue());
 }
 
 void PictureBox::ensureImageSize() const

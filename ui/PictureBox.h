@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardCanvas.h"
 #include "ShapeCanvas.h"
 
 #include <QImage>
@@ -14,14 +15,14 @@ class QPainter;
 // while the box is hidden. Coordinates are in the box's scale: pixels, twips (15 to the pixel),
 // or a user system set with Scale, where y may grow upwards. Drawing is aliased and one pixel
 // wide. On a high-density screen the image holds device pixels, so lines and text stay sharp
-// while coordinates stay in the layout's pixels.
-class PictureBox : public QWidget, public ShapeCanvas
+// while coordinates stay in the layout's pixels. The figure's shapes and the word board draw
+// through it.
+class PictureBox : public QWidget, public ShapeCanvas, public BoardCanvas
 {
     Q_OBJECT
 
 public:
     enum class ScaleMode { User, Twips, Pixels };
-    enum class LineShape { Segment, Box };
 
     static constexpr int BorderWidth = 2;
     static constexpr int TwipsPerPixel = 15;
@@ -31,19 +32,17 @@ public:
     // The size of the drawing area inside the border, in pixels.
     QSize innerSize() const;
 
-    ScaleMode scaleMode() const { return m_scaleMode; }
     void setScaleMode(ScaleMode mode);
     double ScaleLeft() const;
     double ScaleTop() const;
-    double ScaleWidth() const;
-    double ScaleHeight() const;
+    double ScaleWidth() const override;
+    double ScaleHeight() const override;
     // (x1, y1) becomes the top-left corner of the drawing area and (x2, y2) its bottom-right.
     void Scale(double x1, double y1, double x2, double y2);
 
     qint32 BackColor() const { return m_backColor; }
     // Sets the background colour and clears the box to it.
     void setBackColor(qint32 color);
-    qint32 ForeColor() const { return m_foreColor; }
     void setForeColor(qint32 color) { m_foreColor = color; }
     double CurrentX() const { return m_currentX; }
     void setCurrentX(double x) { m_currentX = x; }
@@ -51,25 +50,27 @@ public:
     void setCurrentY(double y) { m_currentY = y; }
 
     // Clears to the background colour; the print position goes back to (0, 0).
-    void Cls();
+    void Cls() override;
     // Prints text in the box's font and ForeColor with its top-left corner at the print position,
     // then moves that position to the start of the next line.
     void Print(const QString &text);
     double TextWidth(const QString &text) const;
-    double TextHeight(const QString &text) const;
 
+    // A segment, both ends included.
     void Line(float x1, float y1, float x2, float y2, qint32 color) override;
-    // A segment, or the outline of the rectangle with these two corners; both include their ends.
-    void Line(float x1, float y1, float x2, float y2, qint32 color, LineShape shape);
+    void RectangleOutline(float x1, float y1, float x2, float y2, qint32 color) override;
     void Circle(float x, float y, float radius, qint32 color) override;
     void Circle(float x, float y, float radius, qint32 color, float start, float end) override;
 
     // The colour number of the pixel at (x, y), or -1 outside the drawing area.
-    qint32 Point(double x, double y) const;
-    void PSet(double x, double y, qint32 color);
+    qint32 Point(double x, double y) const override;
+    void PSet(double x, double y, qint32 color) override;
 
     // What the box shows inside its border.
     const QImage &image() const;
+
+    static QColor toQColor(qint32 color);
+    static qint32 toColorNumber(const QColor &color);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -77,6 +78,8 @@ protected:
 private:
     QPointF toPixels(double x, double y) const;
     QPoint toPixel(double x, double y) const;
+    // The height of a line of text in the box's font, in its scale.
+    double lineHeight() const;
     double pixelsPerUnitX() const;
     int unitsPerPixel() const;
     // The image follows the box's size at once, also while the box is hidden and Qt holds back

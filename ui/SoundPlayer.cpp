@@ -132,7 +132,7 @@ QByteArray SoundPlayer::load(const QString &fileName)
 {
     QByteArray file;
     try {
-        file = RegularFile::open(fileName, O_RDONLY).readAll(MaxFileSize);
+        file = RegularFile::open(fileName.toLocal8Bit(), O_RDONLY).readAll(MaxFileSize);
     } catch (const RunTimeError &) {
         return {}; // missing, a pipe or a device, or too large for a short sound
     }

@@ -34,9 +34,9 @@ private:
     CDicitionaryInterface &m_dictionary;
 };
 
-CDicitionaryInterface::CDicitionaryInterface(IPlatformServices &services)
+CDicitionaryInterface::CDicitionaryInterface(IPlatformServices &services, const QByteArray &path)
 {
-    TextFileReader reader(services.wordFilePath());
+    TextFileReader reader(path);
     load(services, reader);
 }
 

@@ -3,6 +3,7 @@
 #include "SingleRandom.h"
 #include "WordFileFormat.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <array>
@@ -16,14 +17,14 @@ class IPlatformServices;
 // The game's store of words: the whole word file, read once at construction into two levels, and
 // a random word of a level for every game.
 //
-// Construction reads Dictionary.txt from the program's folder. When the file or its folder is
+// Construction reads the word file at the path it is given. When the file or its folder is
 // missing, or the player cancels the disk-not-ready question, the player is told and ProgramEnd
 // is thrown. Any other error while reading (62 for a "*" line at the end, 9 for a 1001st entry
 // of a level) is thrown as a RunTimeError with its number, file and line.
 class CDicitionaryInterface
 {
 public:
-    explicit CDicitionaryInterface(IPlatformServices &services);
+    CDicitionaryInterface(IPlatformServices &services, const QByteArray &path);
     // Reads through the given reader. draw, when given, stands in for the generator.
     CDicitionaryInterface(IPlatformServices &services, ILineReader &reader,
                           std::function<float()> draw = {});

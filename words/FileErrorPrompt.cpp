@@ -7,12 +7,11 @@ void FileErrorPrompt::askToRetry(IPlatformServices &services, const RunTimeError
     switch (error.number()) {
     case ErrorNumber::FileNotFound:
     case ErrorNumber::PathNotFound:
-        services.showMessage(NotFoundText, NotFoundTitle, MessageBoxFlags::OkOnly);
+        services.showMessage(NotFoundText, NotFoundTitle, MessageBoxKind::Ok);
         throw GivenUp();
     case ErrorNumber::DiskNotReady:
         if (services.showMessage(NotReadyText, NotReadyTitle,
-                                 MessageBoxFlags::RetryCancel | MessageBoxFlags::Question) ==
-            MessageBoxAnswer::Retry)
+                                 MessageBoxKind::RetryCancelQuestion) == MessageBoxAnswer::Retry)
             return;
         throw GivenUp();
     default:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Sequential reading of a text file, one step at a time. Every step may raise a RunTimeError
@@ -15,7 +16,7 @@ public:
     virtual QString readLine() = 0;
     virtual void close() = 0;
 
-    virtual QString path() const = 0;
+    virtual QByteArray path() const = 0;
     // How many lines have been read so far.
     virtual int lineNumber() const = 0;
 };

@@ -3,7 +3,7 @@
 #include "RunTimeError.h"
 #include "WordFileFormat.h"
 
-MemoryLineReader::MemoryLineReader(QByteArray bytes, QString path)
+MemoryLineReader::MemoryLineReader(QByteArray bytes, QByteArray path)
     : m_bytes(std::move(bytes)), m_path(std::move(path))
 {}
 

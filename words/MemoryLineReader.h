@@ -11,14 +11,14 @@
 class MemoryLineReader : public ILineReader
 {
 public:
-    explicit MemoryLineReader(QByteArray bytes = {}, QString path = {});
+    explicit MemoryLineReader(QByteArray bytes = {}, QByteArray path = {});
 
     void open() override;
     bool atEnd() override;
     QString readLine() override;
     void close() override {}
 
-    QString path() const override { return m_path; }
+    QByteArray path() const override { return m_path; }
     int lineNumber() const override { return m_lineNumber; }
 
 protected:
@@ -27,7 +27,7 @@ protected:
 
 private:
     QByteArray m_bytes;
-    QString m_path;
+    QByteArray m_path;
     qsizetype m_pos = 0;
     int m_lineNumber = 0;
 };

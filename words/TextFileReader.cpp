@@ -4,7 +4,7 @@
 
 #include <fcntl.h>
 
-TextFileReader::TextFileReader(QString path) : MemoryLineReader({}, std::move(path))
+TextFileReader::TextFileReader(QByteArray path) : MemoryLineReader({}, std::move(path))
 {}
 
 void TextFileReader::open()

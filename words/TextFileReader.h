@@ -10,7 +10,7 @@ class TextFileReader : public MemoryLineReader
 public:
     static constexpr qint64 MaxFileSize = 8 * 1024 * 1024;
 
-    explicit TextFileReader(QString path);
+    explicit TextFileReader(QByteArray path);
 
     void open() override;
 };

@@ -79,7 +79,7 @@ WordFileAppender::SystemCalls WordFileAppender::posixCalls()
             ::pwrite, ::fsync};
 }
 
-WordFileAppender::WordFileAppender(IPlatformServices &services, QString path, SystemCalls calls)
+WordFileAppender::WordFileAppender(IPlatformServices &services, QByteArray path, SystemCalls calls)
     : m_services(services), m_path(std::move(path)), m_calls(std::move(calls))
 {}
 
@@ -108,7 +108,7 @@ bool WordFileAppender::append(const QStringList &lines)
     } catch (const RunTimeError &error) {
         m_services.showMessage(
             QStringLiteral("The word could not be added: %1.").arg(error.detail()),
-            QStringLiteral("Error"), MessageBoxFlags::OkOnly);
+            QStringLiteral("Error"), MessageBoxKind::Ok);
         return false;
     }
 }
@@ -125,17 +125,11 @@ bool WordFileAppender::roomFor(const QStringList &lines, const QByteArray &conte
     } catch (const RunTimeError &error) {
         // The file on the disk cannot be played as it is; an entry added to it could end up as
         // another word's definition, or make it longer still.
-        const QString why = error.number() == ErrorNumber::SubscriptOutOfRange
-                                ? QStringLiteral("it already holds more than %1 words of a level")
-                                      .arg(WordFileFormat::MaxEntriesPerLevel)
-                                : QStringLiteral("error %1 (%2) at line %3")
-                                      .arg(QString::number(error.number()), error.description(),
-                                           QString::number(error.lineNumber()));
         m_services.showMessage(
-            QStringLiteral("The word could not be added: the word file cannot be read as it "
-                           "is now, %1.")
-                .arg(why),
-            QStringLiteral("Error"), MessageBoxFlags::OkOnly);
+            QStringLiteral("The word could not be added: the word file cannot be read as it is "
+                           "now (line %1). %2.")
+                .arg(QString::number(error.lineNumber()), WordFileLoader::explain(error)),
+            QStringLiteral("Error"), MessageBoxKind::Ok);
         return false;
     }
     if (counter.count[adult] >= WordFileFormat::MaxEntriesPerLevel) {
@@ -143,7 +137,7 @@ bool WordFileAppender::roomFor(const QStringList &lines, const QByteArray &conte
             QStringLiteral("The dictionary already holds %1 %2 words, the most a level can "
                            "have. The word was not added.")
                 .arg(QString::number(WordFileFormat::MaxEntriesPerLevel), level),
-            QStringLiteral("Dictionary full"), MessageBoxFlags::OkOnly);
+            QStringLiteral("Dictionary full"), MessageBoxKind::Ok);
         return false;
     }
     if (contents.size() + added > TextFileReader::MaxFileSize) {
@@ -151,7 +145,7 @@ bool WordFileAppender::roomFor(const QStringList &lines, const QByteArray &conte
             QStringLiteral("The word could not be added: the word file would grow larger than "
                            "%1 bytes, the most the game reads.")
                 .arg(TextFileReader::MaxFileSize),
-            QStringLiteral("Error"), MessageBoxFlags::OkOnly);
+            QStringLiteral("Error"), MessageBoxKind::Ok);
         return false;
     }
     return true;

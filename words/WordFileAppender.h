@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -35,7 +36,8 @@ public:
     };
     static SystemCalls posixCalls();
 
-    WordFileAppender(IPlatformServices &services, QString path, SystemCalls calls = posixCalls());
+    WordFileAppender(IPlatformServices &services, QByteArray path,
+                     SystemCalls calls = posixCalls());
 
     // Writes the lines, each ended by CR LF, in the system's 8-bit encoding. True when the entry
     // is on the disk; false when the player has been told why not.
@@ -46,6 +48,6 @@ private:
     void writeAt(const RegularFile &file, const QByteArray &bytes, off_t end);
 
     IPlatformServices &m_services;
-    QString m_path;
+    QByteArray m_path;
     SystemCalls m_calls;
 };

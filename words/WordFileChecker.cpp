@@ -2,6 +2,7 @@
 
 #include "RunTimeError.h"
 #include "TextFileReader.h"
+#include "Utf8Text.h"
 #include "WordFileFormat.h"
 #include "WordFileLoader.h"
 
@@ -67,9 +68,11 @@ public:
             auto &seen = adult ? m_adultSeen : m_childSeen;
             const QString key = entry.word.toUpper();
             if (seen.contains(key))
-                warn(entry.line, QStringLiteral("%1 is already a %2 word at line %3")
-                                     .arg(quoted(entry.word), levelName(entry.level),
-                                          QString::number(seen.value(key))));
+                warn(entry.line,
+                     QStringLiteral("%1 is already %2 word at line %3")
+                         .arg(quoted(entry.word),
+                              adult ? QStringLiteral("an adult") : QStringLiteral("a child"),
+                              QString::number(seen.value(key))));
             else
                 seen.insert(key, entry.line);
         }
@@ -96,20 +99,21 @@ private:
     QHash<QString, int> m_childSeen;
 };
 
-QString loadErrorText(const RunTimeError &error, const QString &path)
+// A load error as a finding: where reading stopped, what it means, and that the game will not
+// start; or, when the file could not be read at all, why not.
+Finding loadError(const RunTimeError &error, const QByteArray &path)
 {
-    switch (error.number()) {
-    case ErrorNumber::InputPastEndOfFile:
-        return QStringLiteral("the file ends after an adult word, before its definition line: "
-                              "the game will not start");
-    case ErrorNumber::SubscriptOutOfRange:
-        return QStringLiteral("more than %1 words of one level: the game will not start")
-            .arg(WordFileFormat::MaxEntriesPerLevel);
-    default:
-        return QStringLiteral("cannot read %1: %2")
-            .arg(WordFileChecker::printable(path),
-                 error.detail().isEmpty() ? error.description() : error.detail());
-    }
+    const bool opening = error.lineNumber() == 0 &&
+                         error.number() != ErrorNumber::InputPastEndOfFile &&
+                         error.number() != ErrorNumber::SubscriptOutOfRange;
+    QString why = WordFileLoader::explain(error);
+    if (opening)
+        return {Finding::Severity::Error, 0,
+                QStringLiteral("cannot read %1: %2")
+                    .arg(WordFileChecker::printable(Utf8Text::shown(path)), why)};
+    why[0] = why[0].toLower();
+    return {Finding::Severity::Error, error.lineNumber(),
+            why + QStringLiteral(": the game will not start")};
 }
 
 } // namespace
@@ -143,7 +147,7 @@ int WordFileChecker::Report::exitStatus() const
     return hasErrors() ? 2 : findings.isEmpty() ? 0 : 1;
 }
 
-WordFileChecker::Report WordFileChecker::check(const QString &path)
+WordFileChecker::Report WordFileChecker::check(const QByteArray &path)
 {
     Report report;
     TextFileReader reader(path);
@@ -152,11 +156,7 @@ WordFileChecker::Report WordFileChecker::check(const QString &path)
     try {
         loader.load(collector);
     } catch (const RunTimeError &error) {
-        const bool opening = error.lineNumber() == 0 &&
-                             error.number() != ErrorNumber::InputPastEndOfFile &&
-                             error.number() != ErrorNumber::SubscriptOutOfRange;
-        report.findings.append({Finding::Severity::Error, opening ? 0 : error.lineNumber(),
-                                loadErrorText(error, path)});
+        report.findings.append(loadError(error, path));
         return report;
     }
     if (report.adultWords == 0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -27,7 +28,7 @@ public:
         int exitStatus() const;
     };
 
-    static Report check(const QString &path);
+    static Report check(const QByteArray &path);
 
     // The text as it may be printed on a terminal: control characters (a NUL and escape
     // sequences among them) as \xNN, invisible format characters (such as those that turn text

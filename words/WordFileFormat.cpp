@@ -1,8 +1,6 @@
 #include "WordFileFormat.h"
 
-#include <QDir>
-
-QString WordFileFormat::pathInFolder(const QString &folder)
+QByteArray WordFileFormat::pathInFolder(const QByteArray &folder)
 {
-    return QDir(folder).filePath(FileName);
+    return folder.endsWith('/') ? folder + FileName : folder + '/' + FileName;
 }

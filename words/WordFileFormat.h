@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QChar>
 #include <QString>
 #include <QtGlobal>
 
-// The word file: Dictionary.txt beside the executable. An adult entry is a line "*" + word
-// followed by its definition line; any other line is a child entry holding one word. Lines are
-// written with CR LF.
+// The word file: Dictionary.txt beside the executable unless the player names another. An adult
+// entry is a line "*" + word followed by its definition line; any other line is a child entry
+// holding one word. Lines are written with CR LF.
 namespace WordFileFormat {
 
 constexpr qint16 AdultLevel = 1;
@@ -19,7 +20,7 @@ constexpr char LF = '\n';
 constexpr char LineEnd[] = "\r\n";
 // A UTF-8 byte-order mark at the very start of the file is not text.
 constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
-inline const QString FileName = QStringLiteral("Dictionary.txt");
+constexpr char FileName[] = "Dictionary.txt";
 
 // Entries kept per level.
 constexpr int MaxEntriesPerLevel = 1000;
@@ -27,6 +28,6 @@ constexpr int MaxEntriesPerLevel = 1000;
 constexpr int MaxWordLength = 13;
 
 // The word file in the given program folder.
-QString pathInFolder(const QString &folder);
+QByteArray pathInFolder(const QByteArray &folder);
 
 } // namespace WordFileFormat

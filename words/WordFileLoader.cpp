@@ -17,6 +17,21 @@ int WordFileLoader::nextSlot(int &count) const
     return count;
 }
 
+QString WordFileLoader::explain(const RunTimeError &error)
+{
+    switch (error.number()) {
+    case ErrorNumber::InputPastEndOfFile:
+        return QStringLiteral("The last word is marked \"%1\" as an adult word, but the file ends "
+                              "before its definition line")
+            .arg(WordFileFormat::AdultMarker);
+    case ErrorNumber::SubscriptOutOfRange:
+        return QStringLiteral("A level holds more than %1 words, the most it can have")
+            .arg(WordFileFormat::MaxEntriesPerLevel);
+    default:
+        return error.detail().isEmpty() ? error.description() : error.detail();
+    }
+}
+
 void WordFileLoader::load(Sink &sink)
 {
     auto retry = [this](auto step) { return FileErrorPrompt::retrying(step, m_onError); };

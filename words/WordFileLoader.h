@@ -39,6 +39,10 @@ public:
 
     void load(Sink &sink);
 
+    // What an error that stopped a load means for the word file, as a sentence without its full
+    // stop: why 62 and 9 stop the game, or the system's reason why the file could not be read.
+    static QString explain(const RunTimeError &error);
+
 private:
     int nextSlot(int &count) const;
 

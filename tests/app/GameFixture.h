@@ -6,7 +6,9 @@
 #include "ScriptedServices.h"
 #include "TestFiles.h"
 
+#include <QFile>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -17,8 +19,7 @@ struct GameFixture
     explicit GameFixture(const QByteArray &wordFile)
     {
         writeBytes(wordFilePath(), wordFile);
-        services.folder = folder.path();
-        window = std::make_unique<GameExecutive>(services);
+        window = std::make_unique<GameExecutive>(services, QFile::encodeName(wordFilePath()));
         window->Form_Load();
         window->show();
     }
@@ -41,11 +42,20 @@ struct GameFixture
             ui().Letter[static_cast<size_t>(c.toUpper().unicode() - u'A')]->click();
     }
 
+    // The left edge of the slot of position p: the slots stand centred on the board, as many as
+    // the board's description counts.
+    int slotX(int p) const
+    {
+        static const QRegularExpression count("(\\d+) letters?");
+        const int n = count.match(ui().WordBox->accessibleDescription()).captured(1).toInt();
+        const int rowWidth = WordBoard::SlotStep * n - (WordBoard::SlotStep - WordBoard::SlotSize);
+        return (int(ui().WordBox->ScaleWidth()) - rowWidth) / 2 + WordBoard::SlotStep * (p - 1);
+    }
+
     // Whether the slot of position p shows a letter box copy instead of its empty tile.
     bool revealed(int p) const
     {
-        const int x = window->wordBoard().slotX(p);
-        return ui().WordBox->Point(x + 20, 34) != WordBoard::shadeColor(20);
+        return ui().WordBox->Point(slotX(p) + 20, 34) != WordBoard::shadeColor(20);
     }
 
     int visibleLetters() const

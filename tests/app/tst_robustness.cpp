@@ -12,7 +12,9 @@
 #include "WordFileAppender.h"
 #include "WordFileChecker.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGroupBox>
 #include <QProcess>
 #include <QRadioButton>
@@ -126,9 +128,11 @@ private Q_SLOTS:
 
         QElapsedTimer clock;
         clock.start();
-        ScriptedServices services(m_dir->path());
+        ScriptedServices services;
+        const QByteArray wordPath =
+            QFile::encodeName(QDir(m_dir->path()).filePath("Dictionary.txt"));
         try {
-            CDicitionaryInterface dictionary(services);
+            CDicitionaryInterface dictionary(services, wordPath);
             QFAIL("the game started");
         } catch (const RunTimeError &error) {
             QCOMPARE(error.number(), ErrorNumber::PathFileAccessError);
@@ -148,8 +152,10 @@ private Q_SLOTS:
         QByteArray bytes = childWords("w", 1000);
         bytes += QByteArray(TextFileReader::MaxFileSize - bytes.size() - 2, 'x') + "\r\n";
         writeBytes(path, bytes);
-        ScriptedServices services(m_dir->path());
-        CDicitionaryInterface dictionary(services);
+        ScriptedServices services;
+        const QByteArray wordPath =
+            QFile::encodeName(QDir(m_dir->path()).filePath("Dictionary.txt"));
+        CDicitionaryInterface dictionary(services, wordPath);
         QCOMPARE(dictionary.getWord(0)->Word().front(), u'w');
     }
 
@@ -216,8 +222,10 @@ private Q_SLOTS:
         game.ui().cmdAddWordtoDicitonary->click();
         if (refusal.isEmpty()) {
             QVERIFY(game.services.messages.isEmpty());
-            ScriptedServices services(game.folder.path());
-            CDicitionaryInterface loads(services); // the next start still works
+            ScriptedServices services;
+            const QByteArray wordPath =
+                QFile::encodeName(QDir(game.folder.path()).filePath("Dictionary.txt"));
+            CDicitionaryInterface loads(services, wordPath); // the next start still works
         } else {
             QCOMPARE(game.services.messages.size(), 1);
             QCOMPARE(game.services.messages.first().text, refusal);
@@ -238,7 +246,7 @@ private Q_SLOTS:
             if (pid != 0)
                 return pid;
             ScriptedServices services;
-            WordFileAppender file(services, path);
+            WordFileAppender file(services, QFile::encodeName(path));
             for (int i = 0; i < 100; ++i)
                 if (!file.append({stem + QString::number(i)}))
                     ::_exit(1);
@@ -273,7 +281,7 @@ private Q_SLOTS:
         const int editor = ::open(path.toLocal8Bit().constData(), O_RDONLY);
         QCOMPARE(::flock(editor, LOCK_EX), 0);
         ScriptedServices services;
-        QVERIFY(!WordFileAppender(services, path).append({"Dog"}));
+        QVERIFY(!WordFileAppender(services, QFile::encodeName(path)).append({"Dog"}));
         ::close(editor);
         QCOMPARE(services.messages.size(), 1);
         QCOMPARE(services.messages.first().text,
@@ -355,7 +363,7 @@ private Q_SLOTS:
         QVERIFY(game.window->isHidden());
         QCOMPARE(game.services.sounds.size(), 1);
         QVERIFY(game.services.messages.isEmpty());
-        QCOMPARE(game.window->rightGuesses(), during == "pause" ? 1 : 0);
+        QCOMPARE(game.services.pauses, during == "pause" ? 1 : 0);
         game.services.onPause = {};
         game.services.onSound = {};
         game.guess("AT"); // nothing more happens on the closed window

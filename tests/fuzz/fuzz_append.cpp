@@ -40,7 +40,7 @@ public:
     std::abort();
 }
 
-bool load(const QString &path, Entries &entries)
+bool load(const QByteArray &path, Entries &entries)
 {
     TextFileReader reader(path);
     try {
@@ -59,7 +59,7 @@ QByteArray contentsOf(int fd)
     return bytes;
 }
 
-void appendOne(const QString &path, int fd, const QStringList &lines, const QString &loaded)
+void appendOne(const QByteArray &path, int fd, const QStringList &lines, const QString &loaded)
 {
     const bool adult = lines.size() == 2;
     Entries before;
@@ -90,7 +90,7 @@ void appendOne(const QString &path, int fd, const QStringList &lines, const QStr
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     static const int fd = memfd_create("Dictionary.txt", 0);
-    static const QString path = QStringLiteral("/proc/self/fd/%1").arg(fd);
+    static const QByteArray path = "/proc/self/fd/" + QByteArray::number(fd);
     if (ftruncate(fd, 0) != 0 || pwrite(fd, data, size, 0) != static_cast<ssize_t>(size))
         return 0;
     appendOne(path, fd, {QStringLiteral("*Owl"), QStringLiteral("A bird")},

@@ -42,7 +42,7 @@ public:
         check(QStringLiteral("close"));
         m_real.close();
     }
-    QString path() const override { return m_real.path(); }
+    QByteArray path() const override { return m_real.path(); }
     int lineNumber() const override { return m_real.lineNumber(); }
 
 private:

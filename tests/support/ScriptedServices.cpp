@@ -1,14 +1,13 @@
 #include "ScriptedServices.h"
 
-#include "WordFileFormat.h"
-
-int ScriptedServices::showMessage(const QString &text, const QString &title, int flags)
+MessageBoxAnswer ScriptedServices::showMessage(const QString &text, const QString &title,
+                                               MessageBoxKind kind)
 {
-    const Message message{text, title, flags};
+    const Message message{text, title, static_cast<int>(kind)};
     messages.append(message);
     events.append(QStringLiteral("message: ") + title);
-    int answer =
-        (flags & 7) == MessageBoxFlags::OkOnly ? MessageBoxAnswer::Ok : MessageBoxAnswer::Cancel;
+    MessageBoxAnswer answer = kind == MessageBoxKind::RetryCancelQuestion ? MessageBoxAnswer::Cancel
+                                                                          : MessageBoxAnswer::Ok;
     if (!answers.empty()) {
         answer = answers.front();
         answers.pop_front();
@@ -32,11 +31,4 @@ void ScriptedServices::pause(int milliseconds)
     pausedMilliseconds += milliseconds;
     if (onPause)
         onPause();
-}
-
-QString ScriptedServices::wordFilePath() const
-{
-    if (onWordFile)
-        onWordFile();
-    return WordFileFormat::pathInFolder(folder);
 }

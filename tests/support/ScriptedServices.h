@@ -10,7 +10,7 @@
 #include <functional>
 
 // Platform services for tests: message boxes are answered from a script, sounds and pauses are
-// only recorded, and the program folder is whatever the test names.
+// only recorded.
 class ScriptedServices : public IPlatformServices
 {
 public:
@@ -21,24 +21,18 @@ public:
         int flags = 0;
     };
 
-    explicit ScriptedServices(QString programFolder = {}) : folder(std::move(programFolder)) {}
-
-    int showMessage(const QString &text, const QString &title, int flags) override;
+    MessageBoxAnswer showMessage(const QString &text, const QString &title,
+                                 MessageBoxKind kind) override;
     void playSound(const QString &name) override;
     void pause(int milliseconds) override;
-    QString programFolder() const override { return folder; }
-    QString wordFilePath() const override;
 
-    QString folder;
-    // Answers for the next message boxes, in order; when empty a box answers OK (1), or
-    // Cancel (2) for a box that has no OK button.
-    std::deque<int> answers;
+    // Answers for the next message boxes, in order; when empty a box answers OK, or Cancel for a
+    // box that has no OK button.
+    std::deque<MessageBoxAnswer> answers;
     // Called after the event has been recorded, so a test can look at the window at that moment.
     std::function<void(const Message &)> onMessage;
     std::function<void(const QString &)> onSound;
     std::function<void()> onPause;
-    // Called when the game asks for its word file, before it reads it.
-    std::function<void()> onWordFile;
 
     QList<Message> messages;
     QStringList sounds;

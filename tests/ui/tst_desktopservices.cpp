@@ -85,10 +85,10 @@ private Q_SLOTS:
         answerer.press = static_cast<QMessageBox::StandardButton>(pressed);
         answerer.escape = escape;
         answerer.arm();
-        const int got = services.showMessage(QStringLiteral("The path is not correct, or \r\nthe "
-                                                            "data file was not found."),
-                                             QStringLiteral("Error"), flags);
-        QCOMPARE(got, answer);
+        const auto got = services.showMessage(QStringLiteral("The path is not correct, or \r\nthe "
+                                                             "data file was not found."),
+                                              QStringLiteral("Error"), MessageBoxKind(flags));
+        QCOMPARE(int(got), answer);
         std::sort(answerer.buttons.begin(), answerer.buttons.end());
         std::sort(buttons.begin(), buttons.end());
         QCOMPARE(answerer.buttons, buttons);
@@ -126,7 +126,7 @@ private Q_SLOTS:
         BoxAnswerer answerer;
         answerer.press = QMessageBox::Ok;
         answerer.arm();
-        QCOMPARE(services.showMessage(text, title, 0), 1);
+        QCOMPARE(services.showMessage(text, title, MessageBoxKind::Ok), MessageBoxAnswer::Ok);
         QCOMPARE(answerer.format, Qt::PlainText);
         QCOMPARE(answerer.text, text);
         QCOMPARE(answerer.shownTitle, title);

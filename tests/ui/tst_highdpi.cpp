@@ -44,7 +44,7 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(100, 21), QColor(200, 10, 10));
         QCOMPARE(image.pixelColor(100, 19), QColor(192, 255, 255));
         QCOMPARE(image.pixelColor(100, 22), QColor(192, 255, 255));
-        box.Line(10, 30, 50, 30, RGB(150, 50, 50), PictureBox::LineShape::Box);
+        box.RectangleOutline(10, 30, 50, 30, RGB(150, 50, 50));
         for (int x : {20, 21, 101})
             for (int y : {60, 61})
                 QCOMPARE(image.pixelColor(x, y), QColor(150, 50, 50));

@@ -21,7 +21,8 @@ std::unique_ptr<PictureBox> makeBox(int innerWidth, int innerHeight)
 qint32 shownAt(PictureBox &box, int x, int y)
 {
     const QImage shot = box.grab().toImage();
-    return toColorNumber(shot.pixelColor(x + PictureBox::BorderWidth, y + PictureBox::BorderWidth));
+    return PictureBox::toColorNumber(
+        shot.pixelColor(x + PictureBox::BorderWidth, y + PictureBox::BorderWidth));
 }
 
 } // namespace
@@ -69,7 +70,7 @@ private Q_SLOTS:
     void rectangleOutlineLeavesTheInsideAlone()
     {
         auto box = makeBox(40, 40);
-        box->Line(10, 10, 20, 15, kRed, PictureBox::LineShape::Box);
+        box->RectangleOutline(10, 10, 20, 15, kRed);
         for (QPoint p : {QPoint(10, 10), QPoint(20, 10), QPoint(10, 15), QPoint(20, 15),
                          QPoint(15, 10), QPoint(15, 15), QPoint(10, 12), QPoint(20, 12)})
             QCOMPARE(box->Point(p.x(), p.y()), kRed);
@@ -81,7 +82,7 @@ private Q_SLOTS:
     void rectangleWithoutHeightIsALine()
     {
         auto box = makeBox(60, 10);
-        box->Line(5, 3, 45, 3, kRed, PictureBox::LineShape::Box);
+        box->RectangleOutline(5, 3, 45, 3, kRed);
         QCOMPARE(box->Point(5, 3), kRed);
         QCOMPARE(box->Point(45, 3), kRed);
         QCOMPARE(box->Point(46, 3), kBack);
@@ -93,11 +94,11 @@ private Q_SLOTS:
         auto box = makeBox(101, 81);
         box->Scale(-505, 405, 505, -405);
         box->PSet(0, 0, kRed);
-        QCOMPARE(toColorNumber(box->image().pixelColor(50, 40)), kRed);
+        QCOMPARE(PictureBox::toColorNumber(box->image().pixelColor(50, 40)), kRed);
         box->PSet(0, 200, kRed); // y grows upwards: above the centre
-        QCOMPARE(toColorNumber(box->image().pixelColor(50, 20)), kRed);
+        QCOMPARE(PictureBox::toColorNumber(box->image().pixelColor(50, 20)), kRed);
         box->PSet(300, 0, kRed);
-        QCOMPARE(toColorNumber(box->image().pixelColor(80, 40)), kRed);
+        QCOMPARE(PictureBox::toColorNumber(box->image().pixelColor(80, 40)), kRed);
     }
 
     void arcRunsCounterClockwiseOnTheScreen_data()
@@ -118,11 +119,11 @@ private Q_SLOTS:
         box->Circle(0, 0, 30, kRed, 0.0f, 3.1416f);
         const QImage &image = box->image();
         // The upper half of the circle on the screen, and nothing of the lower half.
-        QCOMPARE(toColorNumber(image.pixelColor(50, 20)), kRed);
+        QCOMPARE(PictureBox::toColorNumber(image.pixelColor(50, 20)), kRed);
         int below = 0;
         for (int y = 52; y < 101; ++y)
             for (int x = 0; x < 101; ++x)
-                below += image.pixelColor(x, y) != toQColor(kBack);
+                below += image.pixelColor(x, y) != PictureBox::toQColor(kBack);
         QCOMPARE(below, 0);
     }
 
@@ -199,7 +200,7 @@ private Q_SLOTS:
         const QImage &image = box->image();
         for (int y = 0; y < 65; ++y)
             for (int x = 0; x < 40; ++x)
-                if (image.pixelColor(x, y) == toQColor(kRed))
+                if (image.pixelColor(x, y) == PictureBox::toQColor(kRed))
                     (y < 5 ? above : red)++;
         QVERIFY(red > 50);
         QCOMPARE(above, 0);

@@ -10,6 +10,7 @@
 #include "TestFiles.h"
 #include "TextFileReader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSet>
@@ -43,8 +44,10 @@ private Q_SLOTS:
     void findsTheFileInTheProgramFolder()
     {
         wordFile("*Owl\r\nA bird of the night\r\nCat\r\n");
-        ScriptedServices services(m_dir.path());
-        CDicitionaryInterface dictionary(services);
+        ScriptedServices services;
+        const QByteArray wordPath =
+            QFile::encodeName(QDir(m_dir.path()).filePath("Dictionary.txt"));
+        CDicitionaryInterface dictionary(services, wordPath);
         const auto adult = dictionary.getWord(1);
         QCOMPARE(adult->Word(), QString("Owl"));
         QCOMPARE(adult->Definition(), QString("A bird of the night"));
@@ -63,7 +66,7 @@ private Q_SLOTS:
     void levelsOtherThanOneAreChild()
     {
         QFETCH(int, level);
-        TextFileReader reader(wordFile("*Owl\r\nA bird\r\nCat\r\n"));
+        TextFileReader reader(QFile::encodeName(wordFile("*Owl\r\nA bird\r\nCat\r\n")));
         ScriptedServices services;
         CDicitionaryInterface dictionary(services, reader);
         const auto word = dictionary.getWord(static_cast<qint16>(level));
@@ -85,7 +88,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, level);
-        TextFileReader reader(wordFile(bytes));
+        TextFileReader reader(QFile::encodeName(wordFile(bytes)));
         ScriptedServices services;
         CDicitionaryInterface dictionary(services, reader);
         const auto word = dictionary.getWord(static_cast<qint16>(level));
@@ -95,7 +98,7 @@ private Q_SLOTS:
 
     void everyWordIsADifferentObject()
     {
-        TextFileReader reader(wordFile("Cat\r\n"));
+        TextFileReader reader(QFile::encodeName(wordFile("Cat\r\n")));
         ScriptedServices services;
         CDicitionaryInterface dictionary(services, reader);
         QVERIFY(dictionary.getWord(0) != dictionary.getWord(0));
@@ -135,7 +138,7 @@ private Q_SLOTS:
         // Slot 0 and slot n + 1 hold empty strings, so an empty word would show a draw outside
         // the level's entries.
         const QByteArray bytes = "One\r\nTwo\r\nThree\r\nFour\r\nFive\r\nSix\r\nSeven\r\n";
-        TextFileReader reader(wordFile(bytes));
+        TextFileReader reader(QFile::encodeName(wordFile(bytes)));
         ScriptedServices services;
         SingleRandom random;
         random.seed(2026);
@@ -161,9 +164,11 @@ private Q_SLOTS:
         QFETCH(QString, folder);
         QTemporaryDir dir;
         QDir(dir.path()).mkdir("empty");
-        ScriptedServices services(dir.filePath(folder));
+        ScriptedServices services;
+        const QByteArray wordPath =
+            QFile::encodeName(QDir(dir.filePath(folder)).filePath("Dictionary.txt"));
         try {
-            CDicitionaryInterface dictionary(services);
+            CDicitionaryInterface dictionary(services, wordPath);
             QFAIL("the load went through");
         } catch (const ProgramEnd &end) {
             QCOMPARE(end.exitStatus(), exitCode(ExitStatus::WordFileMissing));
@@ -190,7 +195,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, step);
         QFETCH(int, call);
-        TextFileReader real(wordFile("*Owl\r\nA bird\r\nCat\r\nDog\r\n"));
+        TextFileReader real(QFile::encodeName(wordFile("*Owl\r\nA bird\r\nCat\r\nDog\r\n")));
         FaultyReader reader(real);
         reader.failStep(step, call, 3, ErrorNumber::DiskNotReady);
         ScriptedServices services;
@@ -217,7 +222,7 @@ private Q_SLOTS:
 
     void cancelAtDiskNotReadyEndsTheProgram()
     {
-        TextFileReader real(wordFile("Cat\r\n"));
+        TextFileReader real(QFile::encodeName(wordFile("Cat\r\n")));
         FaultyReader reader(real);
         reader.failStep("readLine", 1, 5, ErrorNumber::DiskNotReady);
         ScriptedServices services;
@@ -244,21 +249,23 @@ private Q_SLOTS:
         QFETCH(int, number);
         QFETCH(int, line);
         const QString path = wordFile(bytes);
-        ScriptedServices services(m_dir.path());
+        ScriptedServices services;
+        const QByteArray wordPath =
+            QFile::encodeName(QDir(m_dir.path()).filePath("Dictionary.txt"));
         try {
-            CDicitionaryInterface dictionary(services);
+            CDicitionaryInterface dictionary(services, wordPath);
             QFAIL("the load went through");
         } catch (const RunTimeError &error) {
             QCOMPARE(error.number(), number);
             QCOMPARE(error.lineNumber(), line);
-            QCOMPARE(error.filePath(), path);
+            QCOMPARE(error.filePath(), QFile::encodeName(path));
         }
         QVERIFY(services.messages.isEmpty());
     }
 
     void readErrorOtherThanDiskNotReadyIsPassedOn()
     {
-        TextFileReader real(wordFile("Cat\r\nDog\r\n"));
+        TextFileReader real(QFile::encodeName(wordFile("Cat\r\nDog\r\n")));
         FaultyReader reader(real);
         reader.failStep("readLine", 2, 1, ErrorNumber::DeviceIOError);
         ScriptedServices services;
@@ -292,10 +299,12 @@ private Q_SLOTS:
     void anyBytesLoadOrStopWithANumberedError()
     {
         QFETCH(QByteArray, bytes);
-        ScriptedServices services(m_dir.path());
+        ScriptedServices services;
+        const QByteArray wordPath =
+            QFile::encodeName(QDir(m_dir.path()).filePath("Dictionary.txt"));
         wordFile(bytes);
         try {
-            CDicitionaryInterface dictionary(services);
+            CDicitionaryInterface dictionary(services, wordPath);
             QVERIFY(dictionary.getWord(0)->numLetters() <= 13);
             QVERIFY(dictionary.getWord(1)->numLetters() <= 13);
         } catch (const RunTimeError &error) {
@@ -308,13 +317,14 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         QDir(dir.path()).mkdir("Dictionary.txt");
-        ScriptedServices services(dir.path());
+        ScriptedServices services;
+        const QByteArray wordPath = QFile::encodeName(QDir(dir.path()).filePath("Dictionary.txt"));
         try {
-            CDicitionaryInterface dictionary(services);
+            CDicitionaryInterface dictionary(services, wordPath);
             QFAIL("the load went through");
         } catch (const RunTimeError &error) {
             QCOMPARE(error.number(), ErrorNumber::PathFileAccessError);
-            QCOMPARE(error.filePath(), dir.filePath("Dictionary.txt"));
+            QCOMPARE(error.filePath(), QFile::encodeName(dir.filePath("Dictionary.txt")));
         }
     }
 
@@ -329,9 +339,11 @@ private Q_SLOTS:
         const ChildResult child = inChild([&](QByteArray &said) {
             if (!becomeOrdinaryUser())
                 return 10;
-            ScriptedServices services(dir.path());
+            ScriptedServices services;
+            const QByteArray wordPath =
+                QFile::encodeName(QDir(dir.path()).filePath("Dictionary.txt"));
             try {
-                CDicitionaryInterface dictionary(services);
+                CDicitionaryInterface dictionary(services, wordPath);
             } catch (const RunTimeError &error) {
                 said = QByteArray::number(error.number());
             }

@@ -6,6 +6,7 @@
 #include "TextFileReader.h"
 #include "WordFileAppender.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -119,7 +120,7 @@ private Q_SLOTS:
         if (!before.isEmpty())
             writeBytes(path(), before);
         ScriptedServices services;
-        QVERIFY(WordFileAppender(services, path()).append(lines));
+        QVERIFY(WordFileAppender(services, QFile::encodeName(path())).append(lines));
         QCOMPARE(readBytes(path()), after);
         QVERIFY(services.messages.isEmpty());
     }
@@ -127,14 +128,16 @@ private Q_SLOTS:
     void missingFileIsCreated()
     {
         ScriptedServices services;
-        QVERIFY(WordFileAppender(services, path()).append({"Dog"}));
+        QVERIFY(WordFileAppender(services, QFile::encodeName(path())).append({"Dog"}));
         QCOMPARE(readBytes(path()), QByteArray("Dog\r\n"));
     }
 
     void missingFolderShowsTheNotFoundMessage()
     {
         ScriptedServices services;
-        QVERIFY(!WordFileAppender(services, m_dir.filePath("gone/Dictionary.txt")).append({"x"}));
+        QVERIFY(
+            !WordFileAppender(services, QFile::encodeName(m_dir.filePath("gone/Dictionary.txt")))
+                 .append({"x"}));
         QCOMPARE(services.messages.size(), 1);
         QCOMPARE(services.messages.first().text,
                  QString("The path is not correct, or \r\nthe data file was not found in the "
@@ -161,7 +164,8 @@ private Q_SLOTS:
         ScriptedServices services;
         services.answers = {MessageBoxAnswer::Retry, MessageBoxAnswer::Retry,
                             MessageBoxAnswer::Retry};
-        QVERIFY(WordFileAppender(services, path(), failing.make()).append({"*Owl", "A bird"}));
+        QVERIFY(WordFileAppender(services, QFile::encodeName(path()), failing.make())
+                    .append({"*Owl", "A bird"}));
         QCOMPARE(readBytes(path()), QByteArray("Cat\r\n*Owl\r\nA bird\r\n"));
         QCOMPARE(services.messages.size(), 3);
         for (const auto &message : services.messages) {
@@ -177,7 +181,8 @@ private Q_SLOTS:
         FailingCalls failing{"pwrite", 1, 5, ENOMEDIUM, 3};
         ScriptedServices services;
         services.answers = {MessageBoxAnswer::Cancel};
-        QVERIFY(!WordFileAppender(services, path(), failing.make()).append({"Dog"}));
+        QVERIFY(
+            !WordFileAppender(services, QFile::encodeName(path()), failing.make()).append({"Dog"}));
         QCOMPARE(readBytes(path()), QByteArray("Cat"));
         QCOMPARE(services.messages.size(), 1);
     }
@@ -200,7 +205,8 @@ private Q_SLOTS:
         writeBytes(path(), "Cat\r\n");
         FailingCalls failing{step, 1, 1, error, 6};
         ScriptedServices services;
-        QVERIFY(!WordFileAppender(services, path(), failing.make()).append({"*Owl", "A bird"}));
+        QVERIFY(!WordFileAppender(services, QFile::encodeName(path()), failing.make())
+                     .append({"*Owl", "A bird"}));
         QCOMPARE(readBytes(path()), QByteArray("Cat\r\n"));
         QCOMPARE(services.messages.size(), 1);
         QCOMPARE(services.messages.first().text, "The word could not be added: " + reason + ".");
@@ -219,7 +225,8 @@ private Q_SLOTS:
             if (::setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
                 return 10;
             ScriptedServices services;
-            const bool added = WordFileAppender(services, path()).append({"Dolphin"});
+            const bool added =
+                WordFileAppender(services, QFile::encodeName(path())).append({"Dolphin"});
             for (const auto &message : services.messages)
                 said += message.text.toUtf8();
             return added ? 1 : 0;
@@ -244,7 +251,8 @@ private Q_SLOTS:
             if (::access(path().toLocal8Bit().constData(), R_OK) != 0)
                 return 11; // the test would prove nothing if the file could not even be read
             ScriptedServices services;
-            const bool added = WordFileAppender(services, path()).append({"Dog"});
+            const bool added =
+                WordFileAppender(services, QFile::encodeName(path())).append({"Dog"});
             for (const auto &message : services.messages)
                 said += message.text.toUtf8();
             return added ? 1 : 0;
@@ -259,10 +267,10 @@ private Q_SLOTS:
     void addedWordsLoadExactlyAsTyped()
     {
         ScriptedServices services;
-        WordFileAppender file(services, path());
+        WordFileAppender file(services, QFile::encodeName(path()));
         QVERIFY(file.append({"* Sun ", "Our own star, seen by day"}));
         QVERIFY(file.append({"ice Cream"}));
-        TextFileReader reader(path());
+        TextFileReader reader(QFile::encodeName(path()));
         CDicitionaryInterface dictionary(services, reader);
         QCOMPARE(dictionary.getWord(1)->Word(), QString(" Sun "));
         QCOMPARE(dictionary.getWord(1)->Definition(), QString("Our own star, seen by day"));

@@ -3,6 +3,8 @@
 #include "TextFileReader.h"
 #include "WordFileLoader.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -63,7 +65,7 @@ private:
 
     QStringList load(const QByteArray &bytes)
     {
-        TextFileReader reader(fileWith(bytes));
+        TextFileReader reader(QFile::encodeName(fileWith(bytes)));
         WordFileLoader loader(reader, failOnAnyError);
         RecordingSink sink;
         loader.load(sink);
@@ -215,7 +217,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("Dictionary.txt"));
-        TextFileReader reader(dir.filePath("Dictionary.txt"));
+        TextFileReader reader(QFile::encodeName(dir.filePath("Dictionary.txt")));
         WordFileLoader loader(reader, failOnAnyError);
         RecordingSink sink;
         QVERIFY_THROWS_EXCEPTION(RunTimeError, loader.load(sink));

@@ -1,20 +1,26 @@
 #include "FileErrors.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include <cerrno>
 #include <cstring>
+#include <libgen.h>
+#include <sys/stat.h>
 
 namespace {
 
-int errorNumberFor(int errnoValue, const QString &path)
+bool folderExists(const QByteArray &path)
+{
+    QByteArray copy = path; // dirname may write into its argument
+    struct stat info
+    {};
+    return ::stat(::dirname(copy.data()), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+int errorNumberFor(int errnoValue, const QByteArray &path)
 {
     switch (errnoValue) {
     case ENOENT:
         // The file is missing from a folder that exists, or the folder itself is missing.
-        return QFileInfo(path).absoluteDir().exists() ? ErrorNumber::FileNotFound
-                                                      : ErrorNumber::PathNotFound;
+        return folderExists(path) ? ErrorNumber::FileNotFound : ErrorNumber::PathNotFound;
     case ENOTDIR:
         return ErrorNumber::PathNotFound;
     case ENAMETOOLONG:
@@ -44,7 +50,7 @@ int errorNumberFor(int errnoValue, const QString &path)
 
 } // namespace
 
-RunTimeError fileError(int errnoValue, const QString &path)
+RunTimeError fileError(int errnoValue, const QByteArray &path)
 {
     return RunTimeError(errorNumberFor(errnoValue, path),
                         QString::fromLocal8Bit(std::strerror(errnoValue)));

@@ -32,7 +32,7 @@ RunTimeError tooLarge(qint64 limit)
             .arg(QLocale::c().formattedDataSize(limit, 0, QLocale::DataSizeIecFormat)));
 }
 
-RunTimeError notARegularFile(mode_t mode, const QString &path)
+RunTimeError notARegularFile(mode_t mode, const QByteArray &path)
 {
     if (S_ISDIR(mode))
         return fileError(EISDIR, path);
@@ -42,20 +42,20 @@ RunTimeError notARegularFile(mode_t mode, const QString &path)
 
 } // namespace
 
-RegularFile RegularFile::open(const QString &path, int flags, mode_t mode, const OpenCall &openCall)
+RegularFile RegularFile::open(const QByteArray &path, int flags, mode_t mode,
+                              const OpenCall &openCall)
 {
-    const QByteArray name = path.toLocal8Bit();
+    const char *name = path.constData();
     // O_NONBLOCK: a FIFO opens at once instead of waiting for a writer. O_NOCTTY: a terminal
     // never becomes ours.
     const int all = flags | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
-    const int fd =
-        openCall ? openCall(name.constData(), all, mode) : ::open(name.constData(), all, mode);
+    const int fd = openCall ? openCall(name, all, mode) : ::open(name, all, mode);
     if (fd < 0) {
         const int error = errno;
         // A socket cannot be opened at all (ENXIO); say what it is rather than "not ready".
         struct stat info
         {};
-        if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        if (::stat(name, &info) == 0 && !S_ISREG(info.st_mode))
             throw notARegularFile(info.st_mode, path);
         throw fileError(error, path);
     }

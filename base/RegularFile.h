@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 
 #include <functional>
 #include <sys/types.h>
@@ -15,7 +14,7 @@ public:
     using OpenCall = std::function<int(const char *path, int flags, mode_t mode)>;
 
     // Opens the path with the given flags; throws the file's RunTimeError when it cannot.
-    static RegularFile open(const QString &path, int flags, mode_t mode = 0,
+    static RegularFile open(const QByteArray &path, int flags, mode_t mode = 0,
                             const OpenCall &openCall = {});
 
     RegularFile() = default;
@@ -26,7 +25,7 @@ public:
     RegularFile &operator=(const RegularFile &) = delete;
 
     int fd() const { return m_fd; }
-    const QString &path() const { return m_path; }
+    const QByteArray &path() const { return m_path; }
     // The size as the file is now.
     qint64 size() const;
     // The whole file as it is now. A file larger than limit bytes is error 75 that names the
@@ -37,5 +36,5 @@ public:
 
 private:
     int m_fd = -1;
-    QString m_path;
+    QByteArray m_path;
 };
