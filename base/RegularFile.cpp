@@ -1,5 +1,6 @@
 #include "RegularFile.h"
 
+#include "FileCalls.h"
 #include "FileErrors.h"
 #include "RunTimeError.h"
 
@@ -42,14 +43,13 @@ RunTimeError notARegularFile(mode_t mode, const QByteArray &path)
 
 } // namespace
 
-RegularFile RegularFile::open(const QByteArray &path, int flags, mode_t mode,
-                              const OpenCall &openCall)
+RegularFile RegularFile::open(const QByteArray &path, int flags, mode_t mode, FileCalls *calls)
 {
     const char *name = path.constData();
     // O_NONBLOCK: a FIFO opens at once instead of waiting for a writer. O_NOCTTY: a terminal
     // never becomes ours.
     const int all = flags | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
-    const int fd = openCall ? openCall(name, all, mode) : ::open(name, all, mode);
+    const int fd = calls ? calls->open(name, all, mode) : ::open(name, all, mode);
     if (fd < 0) {
         const int error = errno;
         // A socket cannot be opened at all (ENXIO); say what it is rather than "not ready".

@@ -2,8 +2,9 @@
 
 #include <QByteArray>
 
-#include <functional>
 #include <sys/types.h>
+
+class FileCalls;
 
 // An open regular file, closed when it goes. Opening never waits: a FIFO, socket or device is
 // refused at once (error 75 with what it is) instead of waiting for a partner or reading
@@ -11,11 +12,10 @@
 class RegularFile
 {
 public:
-    using OpenCall = std::function<int(const char *path, int flags, mode_t mode)>;
-
-    // Opens the path with the given flags; throws the file's RunTimeError when it cannot.
+    // Opens the path with the given flags, through calls when given; throws the file's
+    // RunTimeError when it cannot.
     static RegularFile open(const QByteArray &path, int flags, mode_t mode = 0,
-                            const OpenCall &openCall = {});
+                            FileCalls *calls = nullptr);
 
     RegularFile() = default;
     ~RegularFile();

@@ -1,5 +1,7 @@
 #include "WordFileAppender.h"
 
+#include "AtomicAppend.h"
+#include "FileCalls.h"
 #include "FileErrorPrompt.h"
 #include "FileErrors.h"
 #include "IPlatformServices.h"
@@ -14,17 +16,19 @@
 #include <chrono>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
 using namespace std::chrono_literals;
 
-// Another copy of the game holds the lock only for one write; an editor that keeps it longer
-// is reported instead of being waited for.
+// Another copy of the game holds the lock only for one add; an editor that keeps it longer is
+// reported instead of being waited for.
 constexpr auto kLockWait = 5s;
 constexpr auto kLockPoll = 10ms;
+// Adds started again because another program kept writing to the file, before giving up.
+constexpr int kAttempts = 10;
 
 class LevelCounter : public WordFileLoader::Sink
 {
@@ -58,66 +62,105 @@ QByteArray entryBytes(const QStringList &lines, const QByteArray &contents)
     return bytes;
 }
 
-void lockExclusively(const RegularFile &file)
+bool namesFile(const QByteArray &path, const RegularFile &file)
 {
-    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
-    while (::flock(file.fd(), LOCK_EX | LOCK_NB) != 0) {
-        if (errno != EWOULDBLOCK && errno != EINTR)
-            throw fileError(errno, file.path());
-        if (std::chrono::steady_clock::now() >= deadline)
-            throw RunTimeError(ErrorNumber::PermissionDenied,
-                               QStringLiteral("Another program is writing to the word file"));
-        std::this_thread::sleep_for(kLockPoll);
-    }
+    struct stat named
+    {
+    }, held{};
+    return ::stat(path.constData(), &named) == 0 && ::fstat(file.fd(), &held) == 0 &&
+           named.st_dev == held.st_dev && named.st_ino == held.st_ino;
+}
+
+FileCalls &systemCalls()
+{
+    static FileCalls calls;
+    return calls;
 }
 
 } // namespace
 
-WordFileAppender::SystemCalls WordFileAppender::posixCalls()
-{
-    return {[](const char *path, int flags, mode_t mode) { return ::open(path, flags, mode); },
-            ::pwrite, ::fsync};
-}
-
-WordFileAppender::WordFileAppender(IPlatformServices &services, QByteArray path, SystemCalls calls)
-    : m_services(services), m_path(std::move(path)), m_calls(std::move(calls))
+WordFileAppender::WordFileAppender(IPlatformServices &services, QByteArray path, FileCalls *calls)
+    : m_services(services), m_path(std::move(path)), m_calls(calls ? *calls : systemCalls())
 {}
 
 bool WordFileAppender::append(const QStringList &lines)
 {
-    auto retry = [this](auto step) {
-        FileErrorPrompt::retrying(step, [this](const RunTimeError &error) {
-            FileErrorPrompt::askToRetry(m_services, error);
-        });
-    };
-    try {
-        RegularFile file;
-        QByteArray contents;
-        retry([&] {
-            file = RegularFile::open(m_path, O_RDWR | O_CREAT, 0644, m_calls.openFile);
-            lockExclusively(file);
-            contents = file.readAll(TextFileReader::MaxFileSize);
-        });
-        const QByteArray bytes = entryBytes(lines, contents);
-        if (!roomFor(lines, contents, bytes.size()))
+    for (;;) {
+        try {
+            const std::optional<Refusal> refusal = addOnce(lines);
+            if (!refusal)
+                return true;
+            m_services.showMessage(refusal->text, refusal->title, MessageBoxKind::Ok);
             return false;
-        retry([&] { writeAt(file, bytes, static_cast<off_t>(contents.size())); });
-        return true;
-    } catch (const FileErrorPrompt::GivenUp &) {
-        return false;
-    } catch (const RunTimeError &error) {
-        m_services.showMessage(
-            QStringLiteral("The word could not be added: %1.").arg(error.detail()),
-            QStringLiteral("Error"), MessageBoxKind::Ok);
-        return false;
+        } catch (const RunTimeError &error) {
+            try {
+                FileErrorPrompt::askToRetry(m_services, error); // returns on Retry
+            } catch (const FileErrorPrompt::GivenUp &) {
+                return false;
+            } catch (const RunTimeError &) {
+                m_services.showMessage(
+                    QStringLiteral("The word could not be added: %1.").arg(error.detail()),
+                    QStringLiteral("Error"), MessageBoxKind::Ok);
+                return false;
+            }
+        }
     }
 }
 
-bool WordFileAppender::roomFor(const QStringList &lines, const QByteArray &contents,
-                               qsizetype added)
+std::optional<WordFileAppender::Refusal> WordFileAppender::addOnce(const QStringList &lines)
+{
+    AtomicAppend appender(m_calls);
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        bool created = false;
+        const RegularFile file = openLocked(created);
+        try {
+            const QByteArray contents = file.readAll(TextFileReader::MaxFileSize);
+            if (auto refusal = refusalFor(lines, contents))
+                return refusal;
+            if (appender.append(file, m_path, contents, entryBytes(lines, contents)) ==
+                AtomicAppend::Result::Appended)
+                return std::nullopt;
+        } catch (const RunTimeError &) {
+            if (created && file.size() == 0) // as it was: no file
+                m_calls.unlink(m_path.constData());
+            throw;
+        }
+    }
+    throw RunTimeError(ErrorNumber::PermissionDenied,
+                       QStringLiteral("Another program keeps changing the word file"));
+}
+
+RegularFile WordFileAppender::openLocked(bool &created)
+{
+    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    for (;;) {
+        RegularFile file;
+        try {
+            file = RegularFile::open(m_path, O_RDWR, 0, &m_calls);
+        } catch (const RunTimeError &error) {
+            if (error.number() != ErrorNumber::FileNotFound)
+                throw;
+            file = RegularFile::open(m_path, O_RDWR | O_CREAT | O_EXCL, 0644, &m_calls);
+            created = true;
+        }
+        while (m_calls.lock(file.fd(), LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR)
+                throw fileError(errno, m_path);
+            if (std::chrono::steady_clock::now() >= deadline)
+                throw RunTimeError(ErrorNumber::PermissionDenied,
+                                   QStringLiteral("Another program is writing to the word file"));
+            std::this_thread::sleep_for(kLockPoll);
+        }
+        // Another copy of the game may have put a new file in its place while we waited.
+        if (namesFile(m_path, file))
+            return file;
+    }
+}
+
+std::optional<WordFileAppender::Refusal>
+WordFileAppender::refusalFor(const QStringList &lines, const QByteArray &contents) const
 {
     const bool adult = !lines.isEmpty() && lines.first().startsWith(WordFileFormat::AdultMarker);
-    const QString level = adult ? QStringLiteral("adult") : QStringLiteral("child");
     LevelCounter counter;
     MemoryLineReader reader(contents, m_path);
     try {
@@ -125,54 +168,22 @@ bool WordFileAppender::roomFor(const QStringList &lines, const QByteArray &conte
     } catch (const RunTimeError &error) {
         // The file on the disk cannot be played as it is; an entry added to it could end up as
         // another word's definition, or make it longer still.
-        m_services.showMessage(
-            QStringLiteral("The word could not be added: the word file cannot be read as it is "
-                           "now (line %1). %2.")
+        return Refusal{
+            QStringLiteral("The word could not be added: the word file cannot be read "
+                           "as it is now (line %1). %2.")
                 .arg(QString::number(error.lineNumber()), WordFileLoader::explain(error)),
-            QStringLiteral("Error"), MessageBoxKind::Ok);
-        return false;
+            QStringLiteral("Error")};
     }
-    if (counter.count[adult] >= WordFileFormat::MaxEntriesPerLevel) {
-        m_services.showMessage(
-            QStringLiteral("The dictionary already holds %1 %2 words, the most a level can "
-                           "have. The word was not added.")
-                .arg(QString::number(WordFileFormat::MaxEntriesPerLevel), level),
-            QStringLiteral("Dictionary full"), MessageBoxKind::Ok);
-        return false;
-    }
-    if (contents.size() + added > TextFileReader::MaxFileSize) {
-        m_services.showMessage(
-            QStringLiteral("The word could not be added: the word file would grow larger than "
-                           "%1 bytes, the most the game reads.")
-                .arg(TextFileReader::MaxFileSize),
-            QStringLiteral("Error"), MessageBoxKind::Ok);
-        return false;
-    }
-    return true;
-}
-
-void WordFileAppender::writeAt(const RegularFile &file, const QByteArray &bytes, off_t end)
-{
-    qsizetype written = 0;
-    int error = 0;
-    while (written < bytes.size() && error == 0) {
-        const ssize_t n =
-            m_calls.pwrite(file.fd(), bytes.constData() + written,
-                           static_cast<size_t>(bytes.size() - written), end + off_t(written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            error = n < 0 ? errno : ENOSPC;
-        else
-            written += n;
-    }
-    if (error == 0 && m_calls.fsync(file.fd()) != 0)
-        error = errno;
-    if (error == 0)
-        return;
-    // Leave no part of the entry behind, and nothing but it: a program that wrote after it
-    // without asking for the lock keeps its bytes, and ours stay.
-    if (file.size() <= end + off_t(bytes.size()) && ::ftruncate(file.fd(), end) == 0)
-        ::fsync(file.fd());
-    throw fileError(error, m_path);
+    if (counter.count[adult] >= WordFileFormat::MaxEntriesPerLevel)
+        return Refusal{QStringLiteral("The dictionary already holds %1 %2 words, the most a level "
+                                      "can have. The word was not added.")
+                           .arg(QString::number(WordFileFormat::MaxEntriesPerLevel),
+                                adult ? QStringLiteral("adult") : QStringLiteral("child")),
+                       QStringLiteral("Dictionary full")};
+    if (contents.size() + entryBytes(lines, contents).size() > TextFileReader::MaxFileSize)
+        return Refusal{QStringLiteral("The word could not be added: the word file would grow "
+                                      "larger than %1 bytes, the most the game reads.")
+                           .arg(TextFileReader::MaxFileSize),
+                       QStringLiteral("Error")};
+    return std::nullopt;
 }

@@ -1,8 +1,7 @@
 // libFuzzer target: arbitrary bytes as the word file on the disk, then an adult and a child
 // entry added to it. An append either succeeds, and the file then loads with every old entry and
 // the new one after them, or is refused with a message and leaves the file byte for byte as it
-// was: a full level, or a file that did not load before. No fsync: the round trip is the point,
-// not the disk.
+// was: a full level, or a file that did not load before.
 
 #include "MemoryLineReader.h"
 #include "RunTimeError.h"
@@ -17,7 +16,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <sys/mman.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -51,30 +50,30 @@ bool load(const QByteArray &path, Entries &entries)
     }
 }
 
-QByteArray contentsOf(int fd)
+QByteArray contentsOf(const QByteArray &path)
 {
+    const int fd = ::open(path.constData(), O_RDONLY);
     QByteArray bytes(static_cast<qsizetype>(::lseek(fd, 0, SEEK_END)), Qt::Uninitialized);
     if (::pread(fd, bytes.data(), static_cast<size_t>(bytes.size()), 0) != bytes.size())
         finding("cannot read the file back");
+    ::close(fd);
     return bytes;
 }
 
-void appendOne(const QByteArray &path, int fd, const QStringList &lines, const QString &loaded)
+void appendOne(const QByteArray &path, const QStringList &lines, const QString &loaded)
 {
     const bool adult = lines.size() == 2;
     Entries before;
     const bool loadedBefore = load(path, before);
-    const QByteArray bytesBefore = contentsOf(fd);
+    const QByteArray bytesBefore = contentsOf(path);
     ScriptedServices services;
-    WordFileAppender::SystemCalls calls = WordFileAppender::posixCalls();
-    calls.fsync = [](int) { return 0; };
-    const bool added = WordFileAppender(services, path, calls).append(lines);
+    const bool added = WordFileAppender(services, path).append(lines);
     if (added != (loadedBefore && before.count[adult] < WordFileFormat::MaxEntriesPerLevel))
         finding("an append accepted or refused against the rules");
     if (!added) {
         if (services.messages.size() != 1)
             finding("a refusal the player is not told");
-        if (contentsOf(fd) != bytesBefore)
+        if (contentsOf(path) != bytesBefore)
             finding("a refused append changed the file");
         return;
     }
@@ -85,16 +84,36 @@ void appendOne(const QByteArray &path, int fd, const QStringList &lines, const Q
         finding("an append changed the entries that were there");
 }
 
+// The word file, in a folder of its own that goes when the fuzzer ends; in memory (tmpfs) where
+// the system has it, as flushing to a disk would only slow the fuzzer down.
+const QByteArray &wordFile()
+{
+    static const QByteArray path = [] {
+        char shared[] = "/dev/shm/quillow-fuzz-XXXXXX";
+        char temporary[] = "/tmp/quillow-fuzz-XXXXXX";
+        const char *folder = ::mkdtemp(shared);
+        static const QByteArray made = folder ? folder : ::mkdtemp(temporary);
+        std::atexit([] {
+            ::unlink((made + "/Dictionary.txt").constData());
+            ::rmdir(made.constData());
+        });
+        return made + "/Dictionary.txt";
+    }();
+    return path;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static const int fd = memfd_create("Dictionary.txt", 0);
-    static const QByteArray path = "/proc/self/fd/" + QByteArray::number(fd);
-    if (ftruncate(fd, 0) != 0 || pwrite(fd, data, size, 0) != static_cast<ssize_t>(size))
+    const QByteArray &path = wordFile();
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const bool written = fd >= 0 && ::write(fd, data, size) == static_cast<ssize_t>(size);
+    ::close(fd);
+    if (!written)
         return 0;
-    appendOne(path, fd, {QStringLiteral("*Owl"), QStringLiteral("A bird")},
+    appendOne(path, {QStringLiteral("*Owl"), QStringLiteral("A bird")},
               QStringLiteral("1|Owl|A bird"));
-    appendOne(path, fd, {QStringLiteral("Newt")}, QStringLiteral("0|Newt|"));
+    appendOne(path, {QStringLiteral("Newt")}, QStringLiteral("0|Newt|"));
     return 0;
 }

@@ -1,0 +1,174 @@
+#include "AtomicAppend.h"
+
+#include "FileCalls.h"
+#include "FileErrors.h"
+#include "RegularFile.h"
+#include "RunTimeError.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct stat statusOf(const RegularFile &file)
+{
+    struct stat info
+    {};
+    if (::fstat(file.fd(), &info) != 0)
+        throw fileError(errno, file.path());
+    return info;
+}
+
+// A new file in a folder, removed again unless it is kept.
+class TemporaryFile
+{
+public:
+    TemporaryFile(FileCalls &calls, const QByteArray &folder)
+        : m_calls(calls), m_name(folder + "/.quillow-XXXXXX")
+    {
+        m_fd = m_calls.createTemporary(m_name);
+    }
+    ~TemporaryFile()
+    {
+        if (m_fd < 0)
+            return;
+        ::close(m_fd);
+        if (!m_kept)
+            m_calls.unlink(m_name.constData());
+    }
+    TemporaryFile(const TemporaryFile &) = delete;
+    TemporaryFile &operator=(const TemporaryFile &) = delete;
+
+    int fd() const { return m_fd; }
+    const QByteArray &name() const { return m_name; }
+    void keep() { m_kept = true; }
+
+private:
+    FileCalls &m_calls;
+    QByteArray m_name;
+    int m_fd = -1;
+    bool m_kept = false;
+};
+
+} // namespace
+
+AtomicAppend::Result AtomicAppend::append(const RegularFile &file, const QByteArray &path,
+                                          const QByteArray &old, const QByteArray &bytes)
+{
+    // A rename would part a file from its other names.
+    if (statusOf(file).st_nlink == 1)
+        if (const std::optional<Result> result = replace(file, path, old, bytes))
+            return *result;
+    if (!stillHolds(file, path, old))
+        return Result::FileChanged;
+    appendInPlace(file, old, bytes);
+    return Result::Appended;
+}
+
+bool AtomicAppend::stillHolds(const RegularFile &file, const QByteArray &path,
+                              const QByteArray &old) const
+{
+    struct stat named
+    {};
+    const struct stat held = statusOf(file);
+    if (::stat(path.constData(), &named) != 0 || named.st_dev != held.st_dev ||
+        named.st_ino != held.st_ino)
+        return false;
+    if (held.st_size != old.size())
+        return false;
+    try {
+        return file.readAll(old.size()) == old;
+    } catch (const RunTimeError &) {
+        return false; // it grew while being read
+    }
+}
+
+std::optional<AtomicAppend::Result> AtomicAppend::replace(const RegularFile &file,
+                                                          const QByteArray &path,
+                                                          const QByteArray &old,
+                                                          const QByteArray &bytes)
+{
+    // Through a symbolic link the link stays, and the file it names is replaced.
+    char resolved[PATH_MAX];
+    if (::realpath(path.constData(), resolved) == nullptr)
+        throw fileError(errno, path);
+    const QByteArray target(resolved);
+    const QByteArray folder = target.left(std::max<qsizetype>(1, target.lastIndexOf('/')));
+
+    TemporaryFile temporary(m_calls, folder);
+    if (temporary.fd() < 0) {
+        if (errno == EACCES || errno == EPERM || errno == EROFS)
+            return std::nullopt; // a folder the player may not write to
+        throw fileError(errno, path);
+    }
+    const struct stat info = statusOf(file);
+    if ((info.st_uid != ::geteuid() || info.st_gid != ::getegid()) &&
+        ::fchown(temporary.fd(), info.st_uid, info.st_gid) != 0)
+        return std::nullopt; // the file would change hands
+    if (::fchmod(temporary.fd(), info.st_mode & 07777) != 0)
+        throw fileError(errno, path);
+
+    writeAll(temporary.fd(), old + bytes, 0, path);
+    if (m_calls.flush(temporary.fd()) != 0)
+        throw fileError(errno, path);
+    // Another program may have written to the file without asking for the lock meanwhile.
+    if (!stillHolds(file, path, old))
+        return Result::FileChanged;
+    if (m_calls.rename(temporary.name().constData(), target.constData()) != 0)
+        throw fileError(errno, path);
+    temporary.keep();
+    // The rename is done and the file whole either way; a failed flush of the folder only leaves
+    // it to the system to write the folder later.
+    m_calls.flushFolder(folder);
+    return Result::Appended;
+}
+
+void AtomicAppend::appendInPlace(const RegularFile &file, const QByteArray &old,
+                                 const QByteArray &bytes)
+{
+    const off_t end = old.size();
+    try {
+        writeAll(file.fd(), bytes, end, file.path());
+        if (m_calls.flush(file.fd()) != 0)
+            throw fileError(errno, file.path());
+    } catch (const RunTimeError &error) {
+        // Cut back to the old end, unless another program has written after our bytes meanwhile.
+        if (file.size() <= end + off_t(bytes.size()) && m_calls.truncate(file.fd(), end) == 0) {
+            m_calls.flush(file.fd());
+            throw;
+        }
+        QByteArray now;
+        try {
+            now = file.readAll(end + bytes.size());
+        } catch (const RunTimeError &) {
+        }
+        if (now == old + bytes)
+            return; // all of it is there after all: only the flush failed
+        if (now == old)
+            throw;
+        throw RunTimeError(error.number(),
+                           error.detail() +
+                               QStringLiteral(". The file could not be cut back: part "
+                                              "of the new text may be left at its end"));
+    }
+}
+
+void AtomicAppend::writeAll(int fd, const QByteArray &bytes, off_t offset, const QByteArray &path)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n =
+            m_calls.write(fd, bytes.constData() + written,
+                          static_cast<size_t>(bytes.size() - written), offset + off_t(written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw fileError(errno, path);
+        if (n == 0)
+            throw fileError(ENOSPC, path);
+        written += n;
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <optional>
+
+class FileCalls;
+class RegularFile;
+
+// Adds bytes at the end of a file so that it holds, at every instant and whatever fails or stops
+// the program (a power cut included), either what it held or that and all the new bytes: the new
+// contents go to a temporary file in the same folder, are flushed to the disk and take the
+// file's place by a rename, and the folder is flushed after. The file keeps its permissions and
+// owner; reached through a symbolic link, the link stays and its target is replaced.
+//
+// Where that cannot be done (no file may be made in the folder, the file has other names as hard
+// links, or an owner that cannot be kept) the bytes are written in place at its end, and cut off
+// again when writing fails; then only a kill or a power cut during that write can leave part of
+// them behind.
+class AtomicAppend
+{
+public:
+    enum class Result { Appended, FileChanged };
+
+    explicit AtomicAppend(FileCalls &calls) : m_calls(calls) {}
+
+    // The file is open for reading and writing at path, locked, and held old when it was read.
+    // FileChanged, with nothing written: it no longer holds old, or path names another file now
+    // (a program that asks for no lock wrote to it or replaced it). A failure throws the file's
+    // RunTimeError and leaves it as it was; should even cutting it back fail, the error says that
+    // part of the new bytes may be left at its end.
+    Result append(const RegularFile &file, const QByteArray &path, const QByteArray &old,
+                  const QByteArray &bytes);
+
+private:
+    bool stillHolds(const RegularFile &file, const QByteArray &path, const QByteArray &old) const;
+    // Nothing, having changed nothing, when the file cannot be replaced as a whole.
+    std::optional<Result> replace(const RegularFile &file, const QByteArray &path,
+                                  const QByteArray &old, const QByteArray &bytes);
+    void appendInPlace(const RegularFile &file, const QByteArray &old, const QByteArray &bytes);
+    void writeAll(int fd, const QByteArray &bytes, off_t offset, const QByteArray &path);
+
+    FileCalls &m_calls;
+};

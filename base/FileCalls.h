@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <sys/types.h>
+
+// The system calls that create, change or replace a file, through one seam: a test can make any
+// one of them fail, cut a write short or end the program there, to show that a file is whole
+// whatever happens. The calls themselves are the system's.
+class FileCalls
+{
+public:
+    enum class Call {
+        Open,
+        Lock,
+        CreateTemporary,
+        Write,
+        Flush,
+        Rename,
+        FlushFolder,
+        Truncate,
+        Unlink
+    };
+
+    virtual ~FileCalls() = default;
+
+    int open(const char *path, int flags, mode_t mode);
+    int lock(int fd, int operation);
+    // Creates and opens a new file from the template ("...XXXXXX"), which is changed to its name.
+    int createTemporary(QByteArray &nameTemplate);
+    ssize_t write(int fd, const void *data, std::size_t size, off_t offset);
+    int flush(int fd);
+    int rename(const char *from, const char *to);
+    // Flushes the folder's entries (a rename) to the disk.
+    int flushFolder(const QByteArray &folder);
+    int truncate(int fd, off_t length);
+    int unlink(const char *path);
+
+protected:
+    // Asked before each call. Returns 0 to make it, or an errno value to fail it without making it.
+    // For a write it may also lower size: the write then stops part-way, as on a full disk.
+    virtual int fault(Call call, std::size_t &size);
+
+private:
+    // Whether fault() fails the call; errno then holds its error.
+    bool refused(Call call, std::size_t &size);
+    bool refused(Call call);
+};
