@@ -14,11 +14,13 @@
 #include "WordFileAppender.h"
 #include "WordFileFormat.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShortcutEvent>
 
 namespace {
 
@@ -38,6 +40,8 @@ GameExecutive::GameExecutive(IPlatformServices &services, QByteArray wordFile, Q
     ui.setupUi(this);
     m_wordBoard = std::make_unique<WordBoard>(*ui.WordBox, *ui.picLetter, m_services);
     connectHandlers();
+    for (QWidget *button : {ui.cmdAddWord, ui.cmdAdult, ui.cmdAddWordtoDicitonary})
+        button->installEventFilter(this);
 }
 
 GameExecutive::~GameExecutive() = default;
@@ -86,6 +90,13 @@ void GameExecutive::closeEvent(QCloseEvent *event)
         QWidget::closeEvent(event);
 }
 
+void GameExecutive::closeWhileABoxIsOpen()
+{
+    close();
+    if (QWidget *box = QApplication::activeModalWidget())
+        box->close();
+}
+
 void GameExecutive::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -110,9 +121,22 @@ void GameExecutive::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
+bool GameExecutive::eventFilter(QObject *watched, QEvent *event)
+{
+    // Buttons that share an access key take turns at the focus instead of being pressed.
+    if (event->type() == QEvent::Shortcut && !ui.fraAddWord->isHidden() &&
+        static_cast<QShortcutEvent *>(event)->key() ==
+            QKeySequence::mnemonic(ui.cmdAddWordtoDicitonary->Caption())) {
+        ui.cmdAddWordtoDicitonary->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void GameExecutive::Form_Load()
 {
     m_dictionary = std::make_unique<CDicitionaryInterface>(m_services, m_wordFile);
+    m_survey = WordFileSurvey::ofFile(m_wordFile);
     ui.picLetter->resize(kLetterBoxWidth, toInteger16(ui.WordBox->ScaleHeight()));
     ui.Canvas1->show();
     ui.fraOne->show();
@@ -134,6 +158,13 @@ void GameExecutive::Form_Activate()
     for (qint16 n = 1; n <= GallowsFigure::StageCount; ++n)
         DrawStage(n);
     ui.txtName->setFocus();
+    warnOfNothingToPlay(m_survey.startWarning());
+}
+
+void GameExecutive::warnOfNothingToPlay(const QString &warning)
+{
+    if (!warning.isEmpty())
+        m_services.showMessage(warning, QStringLiteral("Quillow"), MessageBoxKind::OkWarning);
 }
 
 void GameExecutive::cmdSignIn_Click()
@@ -151,12 +182,14 @@ void GameExecutive::cmdSignIn_Click()
 void GameExecutive::cmdAdult_Click()
 {
     m_level = WordFileFormat::AdultLevel;
+    warnOfNothingToPlay(m_survey.levelWarning(m_level));
     StartNewGame();
 }
 
 void GameExecutive::cmdChild_Click()
 {
     m_level = WordFileFormat::ChildLevel;
+    warnOfNothingToPlay(m_survey.levelWarning(m_level));
     StartNewGame();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "BlockedCloseFilter.h"
 #include "GameExecutiveLayout.h"
 #include "GuessRules.h"
 #include "HandlerRunner.h"
 #include "WordBoard.h"
+#include "WordFileSurvey.h"
 
 #include <QByteArray>
 #include <QString>
@@ -50,9 +52,13 @@ protected:
     void showEvent(QShowEvent *event) override;
     // A close asked for while a handler runs (the window's close button during a sound or a
     // reveal) hides the window at once and ends the program when that handler's wait is over.
+    // While a message box is open, the box goes too, and nothing that would follow it happens.
     void closeEvent(QCloseEvent *event) override;
     // On the game screen a typed letter guesses it, as a click on its button does.
     void keyPressEvent(QKeyEvent *event) override;
+    // While the add-word panel is open, Alt+A adds the word, although "&ADD WORD TO DICTIONARY"
+    // shares its access key.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void StartNewGame();
@@ -65,20 +71,25 @@ private:
     // What a screen reader says of the game's figure.
     void describeFigure(qint16 misses);
     void setLettersEnabled(bool enabled);
+    // Tells the player when the word file gives nothing to play (the text is empty otherwise).
+    void warnOfNothingToPlay(const QString &warning);
 
     static void centreScale(PictureBox &box);
     void connectHandlers();
     void keepFocusOnScreen();
+    void closeWhileABoxIsOpen();
 
     HandlerRunner m_runner;
     IPlatformServices &m_services; // the runner's: they end a handler once the window is closed
     bool m_quitting = false;
     GameExecutiveLayout ui;
+    BlockedCloseFilter m_blockedClose{*this, [this] { closeWhileABoxIsOpen(); }};
     std::unique_ptr<WordBoard> m_wordBoard;
     bool m_activated = false;
 
     const QByteArray m_wordFile;
     std::unique_ptr<CDicitionaryInterface> m_dictionary;
+    WordFileSurvey m_survey;
     GuessRules m_rules;
     qint16 m_level = 0;
     QString m_playerName;

@@ -28,7 +28,9 @@ int runQuillow(IPlatformServices &services, const QByteArray &wordFile,
         return exitCode(ExitStatus::WordFileUnreadable);
     }
     window.show();
-    if (afterShown)
+    if (!window.isHidden() && afterShown)
         afterShown();
+    if (window.isHidden()) // closed while a message box of the start was open
+        return exitCode(ExitStatus::Normal);
     return QApplication::exec();
 }

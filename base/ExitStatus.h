@@ -6,6 +6,8 @@ enum class ExitStatus : int {
     WordFileMissing = 1,    // the word file or its folder is missing (the player was told)
     WordFileUnreadable = 2, // the word file could not be read to its end (reported at start-up)
     RunTimeError = 3,       // a run-time error that no handler expected (reported)
+    NoDisplay = 4,          // no graphical desktop to show the window on (said on stderr)
+    UsageError = 64,        // the command line is wrong (said on stderr, with the usage)
 };
 
 constexpr int exitCode(ExitStatus status)

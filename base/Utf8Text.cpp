@@ -50,18 +50,25 @@ bool Utf8Text::isValid(const QByteArray &bytes)
     return true;
 }
 
-QString Utf8Text::shown(const QByteArray &bytes)
+QString Utf8Text::shown(const QByteArray &bytes,
+                        const std::function<QString(const QString &)> &shownText)
 {
     QString text;
+    qsizetype run = 0; // where the present run of characters began
+    auto endRun = [&](qsizetype end) {
+        const QString characters = QString::fromUtf8(bytes.constData() + run, end - run);
+        text += shownText ? shownText(characters) : characters;
+    };
     for (qsizetype i = 0; i < bytes.size();) {
         const qsizetype length = sequenceAt(bytes, i);
-        if (length == 0) {
-            text += QStringLiteral("\\x%1").arg(static_cast<uchar>(bytes[i]), 2, 16, QChar(u'0'));
-            ++i;
-        } else {
-            text += QString::fromUtf8(bytes.constData() + i, length);
+        if (length > 0) {
             i += length;
+            continue;
         }
+        endRun(i);
+        text += QStringLiteral("\\x%1").arg(static_cast<uchar>(bytes[i]), 2, 16, QChar(u'0'));
+        run = ++i;
     }
+    endRun(bytes.size());
     return text;
 }

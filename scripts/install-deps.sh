@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools
-    libsdl2-dev
+    libsdl2-dev libxcb1-dev
     fonts-liberation2 fonts-dejavu-core
 )
 # What the tests, the benchmarks and the package need on top.

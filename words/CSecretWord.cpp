@@ -1,16 +1,22 @@
 #include "CSecretWord.h"
 
+#include "Characters.h"
 #include "RunTimeError.h"
+
+void CSecretWord::setWord(const QString &vNewValue)
+{
+    m_word = vNewValue;
+    m_letters = Characters::of(vNewValue);
+}
 
 qint32 CSecretWord::numLetters() const
 {
-    return static_cast<qint32>(m_word.size());
+    return static_cast<qint32>(m_letters.size());
 }
 
 bool CSecretWord::hasLetterAt(const QString &Letter, qint16 Pos) const
 {
     if (Pos < 1)
         throw RunTimeError(ErrorNumber::InvalidProcedureCall);
-    const QString atPos = m_word.mid(Pos - 1, 1);
-    return atPos.toUpper() == Letter.toUpper();
+    return m_letters.value(Pos - 1).toUpper() == Letter.toUpper();
 }

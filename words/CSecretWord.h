@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The word of the current game and its definition. Both are kept exactly as given; every
-// character, blanks and punctuation included, is one letter position.
+// character, blanks and punctuation included, is one letter position (a character as a player
+// sees it: an accented letter or an emoji is one).
 class CSecretWord
 {
 public:
     QString Word() const { return m_word; }
-    void setWord(const QString &vNewValue) { m_word = vNewValue; }
+    void setWord(const QString &vNewValue);
     QString Definition() const { return m_definition; }
     void setDefinition(const QString &vNewValue) { m_definition = vNewValue; }
 
@@ -20,5 +22,6 @@ public:
 
 private:
     QString m_word;
+    QStringList m_letters;
     QString m_definition;
 };

@@ -1,6 +1,7 @@
 #include "MemoryLineReader.h"
 
 #include "RunTimeError.h"
+#include "Utf8Text.h"
 #include "WordFileFormat.h"
 
 MemoryLineReader::MemoryLineReader(QByteArray bytes, QByteArray path)
@@ -16,6 +17,7 @@ void MemoryLineReader::restart(QByteArray bytes)
 {
     m_bytes = std::move(bytes);
     m_lineNumber = 0;
+    m_linesNotUtf8.clear();
     // A byte-order mark is not text: a file of nothing else holds no line at all.
     m_pos = m_bytes.startsWith(WordFileFormat::ByteOrderMark) ? 3 : 0;
 }
@@ -35,8 +37,10 @@ QString MemoryLineReader::readLine()
         end = next = m_bytes.size();
     else if (next < m_bytes.size() && m_bytes.at(next) == WordFileFormat::LF)
         ++next;
-    const QString line = QString::fromLocal8Bit(m_bytes.constData() + m_pos, end - m_pos);
+    const QByteArray bytes = QByteArray::fromRawData(m_bytes.constData() + m_pos, end - m_pos);
     m_pos = next;
     ++m_lineNumber;
-    return line;
+    if (!Utf8Text::isValid(bytes))
+        m_linesNotUtf8 << m_lineNumber;
+    return QString::fromLocal8Bit(bytes);
 }

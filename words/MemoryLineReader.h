@@ -3,6 +3,7 @@
 #include "ILineReader.h"
 
 #include <QByteArray>
+#include <QList>
 
 // Reads the lines of a word file held in memory: a line ends at CR LF or at a lone CR, a line
 // feed alone is part of the line, and the last line may lack its terminator. Text is decoded from
@@ -21,6 +22,11 @@ public:
     QByteArray path() const override { return m_path; }
     int lineNumber() const override { return m_lineNumber; }
 
+    // The bytes the lines are read from.
+    const QByteArray &bytes() const { return m_bytes; }
+    // The lines read so far that are not UTF-8 text (a file saved in another encoding).
+    const QList<int> &linesNotUtf8() const { return m_linesNotUtf8; }
+
 protected:
     // Starts again from the beginning of these bytes.
     void restart(QByteArray bytes);
@@ -30,4 +36,5 @@ private:
     QByteArray m_path;
     qsizetype m_pos = 0;
     int m_lineNumber = 0;
+    QList<int> m_linesNotUtf8;
 };

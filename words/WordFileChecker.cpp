@@ -1,10 +1,12 @@
 #include "WordFileChecker.h"
 
+#include "Characters.h"
 #include "RunTimeError.h"
 #include "TextFileReader.h"
 #include "Utf8Text.h"
 #include "WordFileFormat.h"
 #include "WordFileLoader.h"
+#include "WordFileSurvey.h"
 
 #include <QHash>
 
@@ -18,18 +20,21 @@ QString levelName(qint16 level)
 }
 
 // How a character that no letter button carries is shown in a finding.
-QString shown(QChar c)
+QString shown(const QString &character)
 {
-    switch (c.unicode()) {
-    case u' ':
+    if (character == u' ')
         return QStringLiteral("a space");
-    case u'\n':
+    if (character == u'\n')
         return QStringLiteral("a line feed");
-    case u'\t':
+    if (character == u'\t')
         return QStringLiteral("a tab");
-    default:
-        return u'"' + WordFileChecker::printable(QString(c)) + u'"';
-    }
+    return u'"' + WordFileChecker::printable(character) + u'"';
+}
+
+bool guessable(const QString &character)
+{
+    const QString upper = character.toUpper();
+    return upper.size() == 1 && upper.front() >= u'A' && upper.front() <= u'Z';
 }
 
 // A word as a finding quotes it: in quotes, with what a terminal would act on escaped, and a
@@ -37,10 +42,12 @@ QString shown(QChar c)
 QString quoted(const QString &word)
 {
     constexpr qsizetype kLongest = 60;
-    if (word.size() <= kLongest)
+    if (!Characters::moreThan(word, kLongest))
         return u'"' + WordFileChecker::printable(word) + u'"';
+    const QStringList characters = Characters::of(word);
     return QStringLiteral("\"%1...\" (%2 characters)")
-        .arg(WordFileChecker::printable(word.first(kLongest)), QString::number(word.size()));
+        .arg(WordFileChecker::printable(characters.first(kLongest).join(QString())),
+             QString::number(characters.size()));
 }
 
 class Collector : public WordFileLoader::Sink
@@ -56,11 +63,9 @@ public:
             warn(entry.line, QStringLiteral("an empty %1 word").arg(levelName(entry.level)));
         } else {
             QStringList unguessable;
-            for (QChar c : entry.word) {
-                const QChar upper = c.toUpper();
-                if ((upper < u'A' || upper > u'Z') && !unguessable.contains(shown(c)))
-                    unguessable << shown(c);
-            }
+            for (const QString &character : Characters::of(entry.word))
+                if (!guessable(character) && !unguessable.contains(shown(character)))
+                    unguessable << shown(character);
             if (!unguessable.isEmpty())
                 warn(entry.line, QStringLiteral("%1 has %2, which no letter button can guess: "
                                                 "a game of it can only be lost")
@@ -110,7 +115,7 @@ Finding loadError(const RunTimeError &error, const QByteArray &path)
     if (opening)
         return {Finding::Severity::Error, 0,
                 QStringLiteral("cannot read %1: %2")
-                    .arg(WordFileChecker::printable(Utf8Text::shown(path)), why)};
+                    .arg(Utf8Text::shown(path, WordFileChecker::printable), why)};
     why[0] = why[0].toLower();
     return {Finding::Severity::Error, error.lineNumber(),
             why + QStringLiteral(": the game will not start")};
@@ -159,11 +164,26 @@ WordFileChecker::Report WordFileChecker::check(const QByteArray &path)
         report.findings.append(loadError(error, path));
         return report;
     }
-    if (report.adultWords == 0)
-        report.findings.append({Finding::Severity::Warning, 0,
-                                QStringLiteral("no adult words: an adult game has an empty word")});
-    if (report.childWords == 0)
-        report.findings.append({Finding::Severity::Warning, 0,
-                                QStringLiteral("no child words: a child game has an empty word")});
+    for (const int line : reader.linesNotUtf8())
+        report.findings.append({Finding::Severity::Warning, line,
+                                QStringLiteral("bytes that are not UTF-8 text: the file may be "
+                                               "saved in another encoding; save it as UTF-8")});
+    std::stable_sort(report.findings.begin(), report.findings.end(),
+                     [](const Finding &a, const Finding &b) { return a.line < b.line; });
+    const WordFileSurvey survey = WordFileSurvey::ofBytes(reader.bytes(), path);
+    if (survey.nothingToPlay()) {
+        report.findings.append(
+            {Finding::Severity::Error, 0,
+             QStringLiteral("no word in the file can be played: ") + survey.cause()});
+        return report;
+    }
+    for (const qint16 level : {WordFileFormat::AdultLevel, WordFileFormat::ChildLevel})
+        if (survey.playable(level) == 0)
+            report.findings.append(
+                {Finding::Severity::Warning, 0,
+                 QStringLiteral("no %1 word that can be played: %2 game has an empty word")
+                     .arg(levelName(level), level == WordFileFormat::AdultLevel
+                                                ? QStringLiteral("an adult")
+                                                : QStringLiteral("a child"))});
     return report;
 }

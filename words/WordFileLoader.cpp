@@ -1,5 +1,6 @@
 #include "WordFileLoader.h"
 
+#include "Characters.h"
 #include "FileErrorPrompt.h"
 #include "ILineReader.h"
 #include "RunTimeError.h"
@@ -46,15 +47,14 @@ void WordFileLoader::load(Sink &sink)
             if (line.startsWith(WordFileFormat::AdultMarker)) {
                 entry.level = WordFileFormat::AdultLevel;
                 entry.word = line.mid(1);
-                const bool playable = entry.word.size() <= WordFileFormat::MaxWordLength;
-                if (playable)
+                if (!Characters::moreThan(entry.word, WordFileFormat::MaxWordLength))
                     entry.slot = nextSlot(adultCount);
                 // The definition line is read whatever it holds, even at the end of the file.
                 entry.definition = retry([&] { return m_reader.readLine(); });
             } else {
                 entry.level = WordFileFormat::ChildLevel;
                 entry.word = line;
-                if (entry.word.size() <= WordFileFormat::MaxWordLength)
+                if (!Characters::moreThan(entry.word, WordFileFormat::MaxWordLength))
                     entry.slot = nextSlot(childCount);
             }
             if (entry.slot > 0)

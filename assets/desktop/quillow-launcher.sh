@@ -15,7 +15,11 @@ if [ "@QUILLOW_WORD_FILE@" != per-player ]; then
     exec "$game" "$@"
 fi
 
-data="${XDG_DATA_HOME:-${HOME:-}/.local/share}/quillow"
+# A relative XDG_DATA_HOME is no base folder (the XDG base-directory rules): the default then.
+case "${XDG_DATA_HOME:-}" in
+/*) data="$XDG_DATA_HOME/quillow" ;;
+*) data="${HOME:-}/.local/share/quillow" ;;
+esac
 words="$data/Dictionary.txt"
 if [ ! -e "$words" ]; then
     # Copied under another name and then linked into place, so that a game started twice at

@@ -118,6 +118,23 @@ private Q_SLOTS:
             << "" << false << "A word can have at most 13 characters."
             << "Word too long"
             << "txtWord";
+        QTest::newRow("fourteen emoji") << QString::fromUtf8("\U0001F600").repeated(14) << ""
+                                        << false << "A word can have at most 13 characters."
+                                        << "Word too long"
+                                        << "txtWord";
+        QTest::newRow("escape sequence in the word")
+            << "Ca\x1b[2Jt"
+            << "" << false
+            << "The word and its definition cannot hold control characters (such as a tab or an "
+               "escape), which no one can see."
+            << "Word not accepted"
+            << "txtWord";
+        QTest::newRow("NUL in the definition")
+            << "Owl" << QString::fromUtf8("night\0bird", 10) << true
+            << "The word and its definition cannot hold control characters (such as a tab or an "
+               "escape), which no one can see."
+            << "Word not accepted"
+            << "txtDefinition";
         QTest::newRow("child word with a star")
             << "*Star"
             << "" << false << "A child word cannot begin with \"*\"."
@@ -169,6 +186,10 @@ private Q_SLOTS:
         QTest::newRow("line break in an unused definition")
             << QByteArray("Cat\r\n") << "Dog"
             << "two\nlines" << false << QByteArray("Cat\r\nDog\r\n");
+        QTest::newRow("thirteen emoji")
+            << QByteArray("Cat\r\n") << QString::fromUtf8("\U0001F600").repeated(13) << "" << false
+            << QByteArray("Cat\r\n") + QString::fromUtf8("\U0001F600").repeated(13).toUtf8() +
+                   "\r\n";
         QTest::newRow("unterminated last line is ended first")
             << QByteArray("Cat") << "Dog"
             << "" << false << QByteArray("Cat\r\nDog\r\n");

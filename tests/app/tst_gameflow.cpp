@@ -239,16 +239,38 @@ private Q_SLOTS:
         QVERIFY(game.services.messages.isEmpty());
     }
 
-    void emptyLevelIsMissedThenWon()
+    // A file with nothing to play is told at start, a level with nothing to play when it is
+    // chosen; the empty game itself goes as it always did: a miss, and it is won.
+    void nothingToPlayIsToldOnce_data()
     {
-        GameFixture game("Cat\r\n");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("no adult word") << QByteArray("Cat\r\n")
+                                       << "The word file holds no adult word that can be played: "
+                                          "an adult game has an empty word. Add adult words with "
+                                          "ADD WORD TO DICTIONARY.";
+        QTest::newRow("an empty file") << QByteArray() << "\n\nThe file is empty.";
+        QTest::newRow("line feeds alone")
+            << QByteArray("Cat\nDog\n") << "\n\nIts lines end with a line feed alone";
+    }
+
+    void nothingToPlayIsToldOnce()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, warning);
+        GameFixture game(file);
         game.startGame("Bo", true);
+        QCOMPARE(game.services.messages.size(), 1);
+        QVERIFY2(game.services.messages.first().text.contains(warning),
+                 qPrintable(game.services.messages.first().text));
+        QCOMPARE(game.services.messages.first().flags, 48);
         QCOMPARE(game.ui().WordBox->accessibleDescription(), QString("0 letters, 0 found"));
+        game.services.events.clear();
         game.guess("a");
         QCOMPARE(game.services.events,
                  (QStringList{"sound: no.wav", "message: Congratulations! You Won Bo!",
                               "sound: winner.wav"}));
-        QCOMPARE(game.services.messages.first().text,
+        QCOMPARE(game.services.messages.last().text,
                  QString("The word is:  and the definition is: ."));
     }
 

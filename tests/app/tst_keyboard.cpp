@@ -98,6 +98,11 @@ private Q_SLOTS:
         QTest::keyClick(game.ui().txtWord, Qt::Key_Return);
         QCOMPARE(readBytes(game.wordFilePath()), QByteArray("Cat\r\nDog\r\n"));
         QVERIFY(!game.ui().fraAddWord->isVisible());
+        // Alt+A adds, although the button that opened the panel has the same access key.
+        game.ui().cmdAddWord->click();
+        QVERIFY(QTest::qWaitForWindowActive(game.window.get()));
+        QTest::keyClick(game.ui().txtWord, Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(readBytes(game.wordFilePath()), QByteArray("Cat\r\nDog\r\nDog\r\n"));
     }
 
     void everyControlHasAName()

@@ -319,7 +319,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, word);
         QFETCH(QByteArray, shown);
         const QString path = m_dir->filePath("odd\x1b[2Jname.txt");
-        writeBytes(path, word + "\r\n" + word + "\r\n");
+        writeBytes(path, word + "\r\n" + word + "\r\n*Owl\r\nA bird\r\n");
         QByteArray said;
         QCOMPARE(checkWords(path, &said), 1);
         QVERIFY2(!said.contains('\x1b') && !said.contains('\0'), said.constData());

@@ -3,12 +3,13 @@
 # lost. Clicks with xdotool, reads pixels from screenshots, and checks the order of the sounds
 # that SDL's disk audio driver recorded.
 #
-#   e2e_game.sh QUILLOW_BINARY FOLDER_WITH_SOUNDS AUDIO_TRACE_BINARY
+#   e2e_game.sh QUILLOW_BINARY FOLDER_WITH_SOUNDS AUDIO_TRACE_BINARY WM_CLOSE_BINARY
 set -euo pipefail
 
 quillow=$1
 sounds=$2
 audio_trace=$3
+wm_close=$4
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -132,8 +133,10 @@ played=$(sounds_played)
 
 # --- a game played with the keyboard only, on a word file of the player's own ------------------
 
-printf 'Bee\r\n' >"$work/mine.txt"
-start_game --words "$work/mine.txt"
+# Its name is not UTF-8: the game must open the file the system names, byte for byte.
+mine=$work/$'m\xffine.txt'
+printf 'Bee\r\n' >"$mine"
+start_game --words "$mine"
 xdotool type --delay 60 Zoe
 xdotool key Return
 sleep 0.5
@@ -150,7 +153,9 @@ sleep 0.3
 click 258 200
 click 528 52
 xdotool type --delay 60 Owl
-xdotool key Return
+# With no window manager, the window is active again only once the X server says so.
+xdotool windowfocus --sync "$W" 2>/dev/null || true
+xdotool key alt+a # the panel's button, although ADD WORD TO DICTIONARY shares the key
 sleep 0.5
 xdotool key alt+q
 status=0
@@ -160,10 +165,28 @@ game_pid=
 played=$(sounds_played)
 [ "$played" = "music.wav music.wav music.wav winner.wav goodbye.wav" ] ||
     fail "keyboard game played: $played"
-[ "$(od -c "$work/mine.txt" | head -1)" = "$(printf 'Bee\r\nOwl\r\n' | od -c | head -1)" ] ||
-    fail "the word was not added to the --words file: $(od -c "$work/mine.txt")"
+[ "$(od -c "$mine" | head -1)" = "$(printf 'Bee\r\nOwl\r\n' | od -c | head -1)" ] ||
+    fail "the word was not added to the --words file: $(od -c "$mine")"
 [ "$(cat "$work/program/Dictionary.txt")" = "$(printf 'Bee\r\n')" ] ||
     fail "the program's word file changed"
+
+# --- the window manager's close button during the sound of the winning guess ---------------------
+
+start_game
+sign_in Zoe child
+guess B
+click $(letter E)
+sleep 0.2
+"$wm_close" "$W"
+for _ in $(seq 100); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$game_pid" 2>/dev/null && fail "a close during the winning sound was lost"
+wait "$game_pid" || fail "closed during the winning sound: the game ended with an error"
+game_pid=
+played=$(sounds_played)
+[ "$played" = "music.wav music.wav music.wav" ] || fail "closed during the winning sound: played $played"
 
 # --- --mute: the same pace, not a sound -------------------------------------------------------
 
@@ -177,4 +200,4 @@ if [ -s "$work/audio.raw" ] && tr -d '\0' <"$work/audio.raw" | head -c 1 | grep 
     fail "--mute: the audio device was given sound"
 fi
 
-echo "e2e: 4 passed, 0 failed"
+echo "e2e: 5 passed, 0 failed"

@@ -90,6 +90,14 @@ wait "$game_pid" 2>/dev/null || true
 game_pid=
 tail -c 8 "$mine" | grep -q Quokka || fail "a second start lost the player's word"
 
+# A relative XDG_DATA_HOME is no base folder (the XDG rules): the default folder is used.
+XDG_DATA_HOME=rel start
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+game_pid=
+[ -f "$HOME/.local/share/quillow/Dictionary.txt" ] || fail "a relative XDG_DATA_HOME was not ignored"
+[ ! -e "$root/usr/share/quillow/sounds/rel" ] || fail "the word file was made beside the sounds"
+
 # A data folder that cannot be made: the game still starts, with a message that says why.
 XDG_DATA_HOME=/proc/quillow "$root/usr/games/quillow" 2>"$work/stderr" &
 game_pid=$!

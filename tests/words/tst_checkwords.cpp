@@ -105,12 +105,50 @@ private Q_SLOTS:
                            "8: warning: \"X-ray\" has \"-\", which no letter button can guess: a "
                            "game of it can only be lost"}
             << 1;
-        QTest::newRow("empty levels") << QByteArray()
-                                      << QStringList{" warning: no adult words: an adult game has "
-                                                     "an empty word",
-                                                     " warning: no child words: a child game has "
-                                                     "an empty word"}
-                                      << 1;
+        QTest::newRow("no adult words")
+            << QByteArray("Cat\r\n")
+            << QStringList{" warning: no adult word that can be played: "
+                           "an adult game has an empty word"}
+            << 1;
+        QTest::newRow("empty") << QByteArray()
+                               << QStringList{" error: no word in the file can be played: The "
+                                              "file is empty. Add words with ADD WORD TO "
+                                              "DICTIONARY, or write them into it, one word a line."}
+                               << 2;
+        QTest::newRow("line feeds only")
+            << QByteArray("Cat\nDog\nOwl\n")
+            << QStringList{"1: warning: \"Cat\\x0aDog\\x0aOwl\\x0a\" has a line feed, which no "
+                           "letter button can guess: a game of it can only be lost",
+                           " error: no word in the file can be played: Its lines end with a line "
+                           "feed alone, as most Linux editors save them, but the game needs "
+                           "Windows line ends (CR LF). Save it with Windows line ends, for example "
+                           "with unix2dos."}
+            << 2;
+        QTest::newRow("UTF-16")
+            << QByteArray("\xFF\xFE"
+                          "C\0a\0t\0\r\0\n\0",
+                          12)
+            << QStringList{"1: warning: \"\uFFFD\uFFFDC\\x00a\\x00t\\x00\" has \"\uFFFD\", "
+                           "\"\\x00\", "
+                           "which no letter button can guess: a game of it can only be lost",
+                           "1: warning: bytes that are not UTF-8 text: the file may be saved in "
+                           "another encoding; save it as UTF-8",
+                           "2: warning: \"\\x00\\x0a\\x00\" has \"\\x00\", a line feed, which no "
+                           "letter "
+                           "button can guess: a game of it can only be lost",
+                           " error: no word in the file can be played: The file is saved as UTF-16 "
+                           "(\"Unicode\" in Windows Notepad), but the game reads UTF-8. Save it as "
+                           "UTF-8."}
+            << 2;
+        QTest::newRow("not UTF-8, emoji")
+            << QByteArray("Caf\xE9\r\n\xF0\x9F\x98\x80\xF0\x9F\x98\x80\r\n*Owl\r\nA bird\r\n")
+            << QStringList{"1: warning: \"Caf\uFFFD\" has \"\uFFFD\", which no letter button can "
+                           "guess: a game of it can only be lost",
+                           "1: warning: bytes that are not UTF-8 text: the file may be saved in "
+                           "another encoding; save it as UTF-8",
+                           "2: warning: \"\U0001F600\U0001F600\" has \"\U0001F600\", which no "
+                           "letter button can guess: a game of it can only be lost"}
+            << 1;
         QTest::newRow("star line at the end")
             << QByteArray("Cat\r\n*Owl\r\nA bird\r\n*Dog\r\n")
             << QStringList{"4: error: the last word is marked \"*\" as an adult word, but the "

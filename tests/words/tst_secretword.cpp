@@ -61,6 +61,10 @@ private Q_SLOTS:
                                             << "A" << 32767 << false;
         QTest::newRow("empty word") << ""
                                     << "A" << 1 << false;
+        QTest::newRow("an emoji is one position")
+            << QString::fromUtf8("\U0001F600A") << "A" << 2 << true;
+        QTest::newRow("an accented letter is one position")
+            << QString::fromUtf8("e\u0301A") << "A" << 2 << true;
     }
 
     void hasLetterAt()

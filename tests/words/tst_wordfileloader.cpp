@@ -134,6 +134,13 @@ private Q_SLOTS:
         QTest::newRow("fourteen characters are skipped and not counted")
             << QByteArray("Abcdefghijklmn\r\nCat\r\n")
             << QStringList{"skipped: Abcdefghijklmn @1", "child 1: Cat @2"};
+        QTest::newRow("thirteen emoji, fourteen accented letters: characters as seen")
+            << QByteArray(QString(13, QChar(0x2764)).toUtf8() + "\r\n" +
+                          QString::fromUtf8("\U0001F600").repeated(13).toUtf8() + "\r\n" +
+                          QString::fromUtf8("e\u0301").repeated(14).toUtf8() + "\r\n")
+            << QStringList{"child 1: " + QString(13, QChar(0x2764)) + " @1",
+                           "child 2: " + QString::fromUtf8("\U0001F600").repeated(13) + " @2",
+                           "skipped: " + QString::fromUtf8("e\u0301").repeated(14) + " @3"};
         QTest::newRow("skipped adult entry still takes its definition")
             << QByteArray("*Extraordinarily\r\nBeyond the usual\r\nDog\r\n*Owl\r\nBird")
             << QStringList{"skipped: Extraordinarily @1", "child 1: Dog @3",
