@@ -90,9 +90,10 @@ void GameExecutive::closeEvent(QCloseEvent *event)
         QWidget::closeEvent(event);
 }
 
-void GameExecutive::closeWhileABoxIsOpen()
+void GameExecutive::requestClose()
 {
     close();
+    // The message box that is open goes too; nothing that would follow it happens.
     if (QWidget *box = QApplication::activeModalWidget())
         box->close();
 }

@@ -48,6 +48,9 @@ public:
 
     const GameExecutiveLayout &controls() const { return ui; }
 
+    // Closes the window as the window manager's close button does, at any moment.
+    void requestClose();
+
 protected:
     void showEvent(QShowEvent *event) override;
     // A close asked for while a handler runs (the window's close button during a sound or a
@@ -77,13 +80,12 @@ private:
     static void centreScale(PictureBox &box);
     void connectHandlers();
     void keepFocusOnScreen();
-    void closeWhileABoxIsOpen();
 
     HandlerRunner m_runner;
     IPlatformServices &m_services; // the runner's: they end a handler once the window is closed
     bool m_quitting = false;
     GameExecutiveLayout ui;
-    BlockedCloseFilter m_blockedClose{*this, [this] { closeWhileABoxIsOpen(); }};
+    BlockedCloseFilter m_blockedClose{*this, [this] { requestClose(); }};
     std::unique_ptr<WordBoard> m_wordBoard;
     bool m_activated = false;
 

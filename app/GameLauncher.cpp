@@ -5,6 +5,7 @@
 #include "ProgramEnd.h"
 #include "RunTimeError.h"
 #include "StartupError.h"
+#include "TerminationRequest.h"
 
 #include <QApplication>
 
@@ -27,6 +28,8 @@ int runQuillow(IPlatformServices &services, const QByteArray &wordFile,
                              MessageBoxKind::OkError);
         return exitCode(ExitStatus::WordFileUnreadable);
     }
+    // A logout or a kill closes the window as the player would.
+    const TerminationRequest termination([&window] { window.requestClose(); });
     window.show();
     if (!window.isHidden() && afterShown)
         afterShown();

@@ -17,6 +17,10 @@ int main(int argc, char *argv[])
     const std::unique_ptr<QApplication> app = openWindowSystem(argc, argv);
     if (const std::optional<int> status = line.read(*app))
         return *status;
+    // The desktop entry's name, by which docks and task switchers match the window to its entry,
+    // its name and its icon: the application id on Wayland, the window class on X11.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillow.Quillow"));
+    QCoreApplication::setApplicationName(QStringLiteral("org.quillow.Quillow"));
     DesktopServices services(line.muted());
     return runQuillow(services, line.wordFile(), [&services, &line] {
         services.prepareSound();

@@ -41,3 +41,11 @@ file(WRITE "${desktop}" "${entry}")
 message(STATUS "Installing: ${prefix}/${bindir}/quillow-check-words")
 file(CREATE_LINK "../${QUILLOW_INSTALL_GAMEDIR}/quillow-check-words"
      "${prefix}/${bindir}/quillow-check-words" SYMBOLIC)
+
+# A stripped install (the package) also drops the compiler's notes, as Debian's own tools do.
+if(CMAKE_INSTALL_DO_STRIP AND QUILLOW_OBJCOPY)
+    foreach(binary quillow quillow-check-words)
+        execute_process(COMMAND "${QUILLOW_OBJCOPY}" --remove-section=.comment
+                                "${prefix}/${QUILLOW_INSTALL_GAMEDIR}/${binary}")
+    endforeach()
+endif()

@@ -17,6 +17,8 @@ add_custom_target(quillow_docs ALL DEPENDS ${QUILLOW_GZIPPED})
 install(FILES packaging/copyright ${QUILLOW_DOC_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillow)
 install(FILES ${QUILLOW_DOC_DIR}/quillow.6.gz ${QUILLOW_DOC_DIR}/quillow-check-words.6.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES packaging/quillow.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME quillow)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillow)

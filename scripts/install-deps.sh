@@ -20,7 +20,8 @@ else
         libbenchmark-dev clang-format
         desktop-file-utils appstream
         clang libclang-rt-14-dev
-        dpkg-dev file lintian
+        dpkg-dev file lintian devscripts
+        weston qt6-wayland
     )
 fi
 packages+=("$@")
