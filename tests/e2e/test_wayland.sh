@@ -31,8 +31,11 @@ done
 [ -S "$XDG_RUNTIME_DIR/wayland-quillow" ] || fail "weston did not start: $(cat "$work/weston")"
 
 printf 'Bee\r\n' >"$work/words.txt"
+# Under the sanitizers, the Wayland client library's own allocations at exit are no leak of
+# the game's (the X11 end-to-end test looks for those).
 env -u DISPLAY WAYLAND_DISPLAY=wayland-quillow QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
-    SDL_AUDIODRIVER=dummy "$quillow" --words "$work/words.txt" 2>"$work/protocol" &
+    SDL_AUDIODRIVER=dummy ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+    "$quillow" --words "$work/words.txt" 2>"$work/protocol" &
 game_pid=$!
 # The toplevel's title and application id, then a first frame of its surface.
 shown() {
