@@ -1,11 +1,11 @@
 #include "CommandLine.h"
 
 #include "ExitStatus.h"
-#include "ProgramFolder.h"
 #include "WordFileFormat.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 
 #include <cstdio>
 
@@ -100,5 +100,7 @@ std::optional<int> CommandLine::read(const QCoreApplication &app)
 
 QByteArray CommandLine::wordFile() const
 {
-    return m_words ? absolutePath(*m_words) : WordFileFormat::pathInFolder(programFolder());
+    return m_words ? *m_words
+                   : WordFileFormat::pathInFolder(
+                         QFile::encodeName(QCoreApplication::applicationDirPath()));
 }

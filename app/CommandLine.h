@@ -24,7 +24,7 @@ public:
     // line); prints an unknown option with the usage and returns its status.
     std::optional<int> read(const QCoreApplication &app);
 
-    // The word file: the one named, made absolute, or Dictionary.txt beside the program.
+    // The word file: the one named, or Dictionary.txt beside the program.
     QByteArray wordFile() const;
     bool muted() const { return m_muted; }
     // Shown once the window is shown, when not empty.

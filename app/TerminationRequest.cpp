@@ -8,7 +8,7 @@
 
 namespace {
 
-int g_pipe[2] = {-1, -1};
+int g_pipe[2]; // the pipe from the signal handler to the notifier
 
 void requestTermination(int)
 {
@@ -43,8 +43,9 @@ TerminationRequest::~TerminationRequest()
 {
     std::signal(SIGTERM, SIG_DFL);
     std::signal(SIGHUP, SIG_DFL);
-    m_notifier.reset();
-    for (int &fd : g_pipe)
-        if (fd >= 0)
-            ::close(std::exchange(fd, -1));
+    if (m_notifier) {
+        m_notifier.reset();
+        ::close(g_pipe[0]);
+        ::close(g_pipe[1]);
+    }
 }

@@ -1,12 +1,12 @@
 // quillow-check-words: reads a Quillow word file the way the game does and says what is wrong
 // with it, one line per finding.
 
-#include "ProgramFolder.h"
 #include "Utf8Text.h"
 #include "WordFileChecker.h"
 #include "WordFileFormat.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -61,7 +61,9 @@ int main(int argc, char *argv[])
         std::fputs("usage: quillow-check-words [FILE]   (--help explains)\n", stderr);
         return kUsageError;
     }
-    const QByteArray path = args.isEmpty() ? WordFileFormat::pathInFolder(programFolder()) : named;
+    const QByteArray path = args.isEmpty() ? WordFileFormat::pathInFolder(QFile::encodeName(
+                                                 QCoreApplication::applicationDirPath()))
+                                           : named;
 
     const WordFileChecker::Report report = WordFileChecker::check(path);
     const QString file = Utf8Text::shown(path, WordFileChecker::printable);

@@ -18,7 +18,7 @@ struct stat statusOf(const RegularFile &file)
     struct stat info
     {};
     if (::fstat(file.fd(), &info) != 0)
-        throw fileError(errno, file.path());
+        throw fileError(errno);
     return info;
 }
 
@@ -94,7 +94,7 @@ std::optional<AtomicAppend::Result> AtomicAppend::replace(const RegularFile &fil
     // Through a symbolic link the link stays, and the file it names is replaced.
     char resolved[PATH_MAX];
     if (::realpath(path.constData(), resolved) == nullptr)
-        throw fileError(errno, path);
+        throw fileError(errno);
     const QByteArray target(resolved);
     const QByteArray folder = target.left(std::max<qsizetype>(1, target.lastIndexOf('/')));
 
@@ -102,23 +102,23 @@ std::optional<AtomicAppend::Result> AtomicAppend::replace(const RegularFile &fil
     if (temporary.fd() < 0) {
         if (errno == EACCES || errno == EPERM || errno == EROFS)
             return std::nullopt; // a folder the player may not write to
-        throw fileError(errno, path);
+        throw fileError(errno);
     }
     const struct stat info = statusOf(file);
     if ((info.st_uid != ::geteuid() || info.st_gid != ::getegid()) &&
         ::fchown(temporary.fd(), info.st_uid, info.st_gid) != 0)
         return std::nullopt; // the file would change hands
     if (::fchmod(temporary.fd(), info.st_mode & 07777) != 0)
-        throw fileError(errno, path);
+        throw fileError(errno);
 
-    writeAll(temporary.fd(), old + bytes, 0, path);
+    writeAll(temporary.fd(), old + bytes, 0);
     if (m_calls.flush(temporary.fd()) != 0)
-        throw fileError(errno, path);
+        throw fileError(errno);
     // Another program may have written to the file without asking for the lock meanwhile.
     if (!stillHolds(file, path, old))
         return Result::FileChanged;
     if (m_calls.rename(temporary.name().constData(), target.constData()) != 0)
-        throw fileError(errno, path);
+        throw fileError(errno);
     temporary.keep();
     // The rename is done and the file whole either way; a failed flush of the folder only leaves
     // it to the system to write the folder later.
@@ -131,9 +131,9 @@ void AtomicAppend::appendInPlace(const RegularFile &file, const QByteArray &old,
 {
     const off_t end = old.size();
     try {
-        writeAll(file.fd(), bytes, end, file.path());
+        writeAll(file.fd(), bytes, end);
         if (m_calls.flush(file.fd()) != 0)
-            throw fileError(errno, file.path());
+            throw fileError(errno);
     } catch (const RunTimeError &error) {
         // Cut back to the old end, unless another program has written after our bytes meanwhile.
         if (file.size() <= end + off_t(bytes.size()) && m_calls.truncate(file.fd(), end) == 0) {
@@ -156,7 +156,7 @@ void AtomicAppend::appendInPlace(const RegularFile &file, const QByteArray &old,
     }
 }
 
-void AtomicAppend::writeAll(int fd, const QByteArray &bytes, off_t offset, const QByteArray &path)
+void AtomicAppend::writeAll(int fd, const QByteArray &bytes, off_t offset)
 {
     qsizetype written = 0;
     while (written < bytes.size()) {
@@ -166,9 +166,9 @@ void AtomicAppend::writeAll(int fd, const QByteArray &bytes, off_t offset, const
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw fileError(errno, path);
+            throw fileError(errno);
         if (n == 0)
-            throw fileError(ENOSPC, path);
+            throw fileError(ENOSPC);
         written += n;
     }
 }

@@ -38,7 +38,7 @@ private:
     std::optional<Result> replace(const RegularFile &file, const QByteArray &path,
                                   const QByteArray &old, const QByteArray &bytes);
     void appendInPlace(const RegularFile &file, const QByteArray &old, const QByteArray &bytes);
-    void writeAll(int fd, const QByteArray &bytes, off_t offset, const QByteArray &path);
+    void writeAll(int fd, const QByteArray &bytes, off_t offset);
 
     FileCalls &m_calls;
 };

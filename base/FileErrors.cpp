@@ -2,25 +2,14 @@
 
 #include <cerrno>
 #include <cstring>
-#include <libgen.h>
-#include <sys/stat.h>
 
 namespace {
 
-bool folderExists(const QByteArray &path)
-{
-    QByteArray copy = path; // dirname may write into its argument
-    struct stat info
-    {};
-    return ::stat(::dirname(copy.data()), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-int errorNumberFor(int errnoValue, const QByteArray &path)
+int errorNumberFor(int errnoValue)
 {
     switch (errnoValue) {
-    case ENOENT:
-        // The file is missing from a folder that exists, or the folder itself is missing.
-        return folderExists(path) ? ErrorNumber::FileNotFound : ErrorNumber::PathNotFound;
+    case ENOENT: // the file, or a folder on its path (both are told alike)
+        return ErrorNumber::FileNotFound;
     case ENOTDIR:
         return ErrorNumber::PathNotFound;
     case ENAMETOOLONG:
@@ -50,8 +39,8 @@ int errorNumberFor(int errnoValue, const QByteArray &path)
 
 } // namespace
 
-RunTimeError fileError(int errnoValue, const QByteArray &path)
+RunTimeError fileError(int errnoValue)
 {
-    return RunTimeError(errorNumberFor(errnoValue, path),
+    return RunTimeError(errorNumberFor(errnoValue),
                         QString::fromLocal8Bit(std::strerror(errnoValue)));
 }

@@ -2,9 +2,7 @@
 
 #include "RunTimeError.h"
 
-#include <QByteArray>
-
-// The run-time error for a failed system call on the file at path, with errno as the reason.
+// The run-time error for a failed system call on a file, with errno as the reason.
 // No medium in the drive (ENOMEDIUM) and a device that has gone (ENODEV, ENXIO) count as
 // "disk not ready" (71), the one condition the player is asked to retry.
-RunTimeError fileError(int errnoValue, const QByteArray &path);
+RunTimeError fileError(int errnoValue);

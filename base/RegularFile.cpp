@@ -33,10 +33,10 @@ RunTimeError tooLarge(qint64 limit)
             .arg(QLocale::c().formattedDataSize(limit, 0, QLocale::DataSizeIecFormat)));
 }
 
-RunTimeError notARegularFile(mode_t mode, const QByteArray &path)
+RunTimeError notARegularFile(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return fileError(EISDIR, path);
+        return fileError(EISDIR);
     return RunTimeError(ErrorNumber::PathFileAccessError,
                         QStringLiteral("Not a regular file: it is %1").arg(kindOf(mode)));
 }
@@ -56,8 +56,8 @@ RegularFile RegularFile::open(const QByteArray &path, int flags, mode_t mode, Fi
         struct stat info
         {};
         if (::stat(name, &info) == 0 && !S_ISREG(info.st_mode))
-            throw notARegularFile(info.st_mode, path);
-        throw fileError(error, path);
+            throw notARegularFile(info.st_mode);
+        throw fileError(error);
     }
     RegularFile file;
     file.m_fd = fd;
@@ -65,9 +65,9 @@ RegularFile RegularFile::open(const QByteArray &path, int flags, mode_t mode, Fi
     struct stat info
     {};
     if (::fstat(fd, &info) != 0)
-        throw fileError(errno, path);
+        throw fileError(errno);
     if (!S_ISREG(info.st_mode))
-        throw notARegularFile(info.st_mode, path);
+        throw notARegularFile(info.st_mode);
     // Reads and writes of a regular file may block as usual.
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return file;
@@ -99,7 +99,7 @@ qint64 RegularFile::size() const
     struct stat info
     {};
     if (::fstat(m_fd, &info) != 0)
-        throw fileError(errno, m_path);
+        throw fileError(errno);
     return info.st_size;
 }
 
@@ -117,7 +117,7 @@ QByteArray RegularFile::readAll(qint64 limit) const
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw fileError(errno, m_path);
+            throw fileError(errno);
         if (n == 0)
             break;
         got += n;
@@ -134,5 +134,5 @@ void RegularFile::close()
         return;
     const int fd = std::exchange(m_fd, -1);
     if (::close(fd) != 0 && errno != EINTR)
-        throw fileError(errno, m_path);
+        throw fileError(errno);
 }

@@ -8,33 +8,30 @@ qsizetype sequenceAt(const QByteArray &bytes, qsizetype i)
     const auto lead = static_cast<uchar>(bytes[i]);
     if (lead < 0x80)
         return 1;
-    qsizetype length = 0;
-    char32_t least = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        least = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        least = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        least = 0x10000;
-    } else {
-        return 0;
+    // What the lead byte announces: the length, and the smallest character of that length
+    // (a smaller one written longer is no character).
+    struct Form
+    {
+        uchar mask, bits;
+        qsizetype length;
+        char32_t least;
+    };
+    static constexpr Form kForms[] = {
+        {0xE0, 0xC0, 2, 0x80}, {0xF0, 0xE0, 3, 0x800}, {0xF8, 0xF0, 4, 0x10000}};
+    for (const Form &form : kForms) {
+        if ((lead & form.mask) != form.bits || i + form.length > bytes.size())
+            continue;
+        char32_t code = lead & ~form.mask;
+        for (qsizetype k = 1; k < form.length; ++k) {
+            const auto next = static_cast<uchar>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return 0;
+            code = (code << 6) | (next & 0x3F);
+        }
+        const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+        return code < form.least || code > 0x10FFFF || surrogate ? 0 : form.length;
     }
-    if (i + length > bytes.size())
-        return 0;
-    char32_t code = lead & (0x7F >> length);
-    for (qsizetype k = 1; k < length; ++k) {
-        const auto next = static_cast<uchar>(bytes[i + k]);
-        if ((next & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (next & 0x3F);
-    }
-    // Overlong forms, surrogates and numbers past Unicode are no characters.
-    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
+    return 0;
 }
 
 } // namespace

@@ -145,7 +145,7 @@ RegularFile WordFileAppender::openLocked(bool &created)
         }
         while (m_calls.lock(file.fd(), LOCK_EX | LOCK_NB) != 0) {
             if (errno != EWOULDBLOCK && errno != EINTR)
-                throw fileError(errno, m_path);
+                throw fileError(errno);
             if (std::chrono::steady_clock::now() >= deadline)
                 throw RunTimeError(ErrorNumber::PermissionDenied,
                                    QStringLiteral("Another program is writing to the word file"));

@@ -61,8 +61,8 @@ void WordFileSurvey::entrySkipped(const WordFileEntry &)
 
 void WordFileSurvey::findCause(const QByteArray &bytes)
 {
-    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
-                       bytes.count('\0') * 4 > bytes.size();
+    // The byte-order mark that Windows Notepad writes first in a "Unicode" file.
+    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
     if (bytes.isEmpty() || bytes == WordFileFormat::ByteOrderMark)
         m_cause = QStringLiteral("The file is empty. Add words with ADD WORD TO DICTIONARY, or "
                                  "write them into it, one word a line.");
