@@ -19,8 +19,7 @@ void HandlerRunner::run(const std::function<void()> &handler)
     ++m_running;
     try {
         handler();
-    } catch (const ProgramEnd &end) {
-        m_window.hide();
+    } catch (const ProgramEnd &end) { // only after a close, which has hidden the window
         QCoreApplication::exit(end.exitStatus());
     } catch (const RunTimeError &error) {
         endWithRunTimeError(error.number());

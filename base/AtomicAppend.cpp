@@ -33,7 +33,7 @@ public:
     }
     ~TemporaryFile()
     {
-        if (m_fd < 0)
+        if (m_fd == -1)
             return;
         ::close(m_fd);
         if (!m_kept)
@@ -99,7 +99,7 @@ std::optional<AtomicAppend::Result> AtomicAppend::replace(const RegularFile &fil
     const QByteArray folder = target.left(std::max<qsizetype>(1, target.lastIndexOf('/')));
 
     TemporaryFile temporary(m_calls, folder);
-    if (temporary.fd() < 0) {
+    if (temporary.fd() == -1) {
         if (errno == EACCES || errno == EPERM || errno == EROFS)
             return std::nullopt; // a folder the player may not write to
         throw fileError(errno);

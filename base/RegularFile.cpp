@@ -4,6 +4,7 @@
 #include "FileErrors.h"
 #include "RunTimeError.h"
 
+#include <QFile>
 #include <QLocale>
 
 #include <cerrno>
@@ -61,7 +62,6 @@ RegularFile RegularFile::open(const QByteArray &path, int flags, mode_t mode, Fi
     }
     RegularFile file;
     file.m_fd = fd;
-    file.m_path = path;
     struct stat info
     {};
     if (::fstat(fd, &info) != 0)
@@ -73,23 +73,20 @@ RegularFile RegularFile::open(const QByteArray &path, int flags, mode_t mode, Fi
     return file;
 }
 
+// Closing -1 is a harmless EBADF, so a moved-from file needs no test.
 RegularFile::~RegularFile()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    ::close(m_fd);
 }
 
-RegularFile::RegularFile(RegularFile &&other) noexcept
-    : m_fd(std::exchange(other.m_fd, -1)), m_path(std::move(other.m_path))
+RegularFile::RegularFile(RegularFile &&other) noexcept : m_fd(std::exchange(other.m_fd, -1))
 {}
 
 RegularFile &RegularFile::operator=(RegularFile &&other) noexcept
 {
     if (this != &other) {
-        if (m_fd >= 0)
-            ::close(m_fd);
+        ::close(m_fd);
         m_fd = std::exchange(other.m_fd, -1);
-        m_path = std::move(other.m_path);
     }
     return *this;
 }
@@ -108,29 +105,21 @@ QByteArray RegularFile::readAll(qint64 limit) const
     const qint64 expected = size();
     if (expected > limit)
         throw tooLarge(limit);
+    QFile file;
+    if (!file.open(m_fd, QIODevice::ReadOnly, QFile::DontCloseHandle) || !file.seek(0))
+        throw fileError(errno);
     // One byte more than expected tells a file that grew past the limit meanwhile.
-    QByteArray bytes(expected + 1, Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::pread(m_fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got),
-                                  static_cast<off_t>(got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw fileError(errno);
-        if (n == 0)
-            break;
-        got += n;
-    }
-    if (got > limit)
+    const QByteArray bytes = file.read(expected + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw fileError(EIO);
+    if (bytes.size() > limit)
         throw tooLarge(limit);
-    bytes.truncate(got);
     return bytes;
 }
 
 void RegularFile::close()
 {
-    if (m_fd < 0)
+    if (m_fd == -1)
         return;
     const int fd = std::exchange(m_fd, -1);
     if (::close(fd) != 0 && errno != EINTR)

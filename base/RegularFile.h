@@ -25,7 +25,6 @@ public:
     RegularFile &operator=(const RegularFile &) = delete;
 
     int fd() const { return m_fd; }
-    const QByteArray &path() const { return m_path; }
     // The size as the file is now.
     qint64 size() const;
     // The whole file as it is now. A file larger than limit bytes is error 75 that names the
@@ -36,5 +35,4 @@ public:
 
 private:
     int m_fd = -1;
-    QByteArray m_path;
 };
