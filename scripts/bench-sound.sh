@@ -22,7 +22,7 @@ fail() {
     echo "bench-sound: $*" >&2
     exit 1
 }
-. tests/e2e/xsession.sh
+. scripts/xsession.sh
 start_xvfb "$work"
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
@@ -64,7 +64,7 @@ one_run() {
     pids+=("$game")
     W=$(window_named Quillow) || fail "the game window did not appear"
     xdotool windowfocus --sync "$W" 2>/dev/null || true
-    sign_in Zoe child
+    sign_in Zoe
     xdotool mousemove --window "$W" $(letter B)
     sleep 0.3
     t1=$(now_ms)

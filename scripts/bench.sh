@@ -32,7 +32,7 @@ fail() {
     echo "bench: $*" >&2
     exit 1
 }
-. tests/e2e/xsession.sh
+. scripts/xsession.sh
 start_xvfb "$work"
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }

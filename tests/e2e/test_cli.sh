@@ -1,48 +1,49 @@
 #!/usr/bin/env bash
-# What the game and the checker answer on the terminal: a wrong command line, no display, a file
-# name that is not UTF-8, a report that cannot be written.
+# What the game and the checker answer on the terminal: a wrong command line, no display (in one
+# line), a file name that is not UTF-8, a report that cannot be written, and files a careless or
+# hostile player can put in the word file's place, refused at once, never waited for nor read
+# without end.
 #
-#   test_cli.sh QUILLOW_BINARY CHECKER_BINARY
+#   test_cli.sh QUILLOW CHECKER
 set -uo pipefail
-quillow=$1
-check=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 failed=0
-
 expect() { # STATUS TEXT COMMAND...: the command ends with STATUS and says TEXT
-    local status=$1 text=$2 said got
-    shift 2
-    said=$("$@" 2>&1)
-    got=$?
-    # No display is said in one line, and nothing else.
-    if [ "$got" != "$status" ] || [[ "$said" != *"$text"* ]] ||
-        { [ "$status" = 4 ] && [ "$(wc -l <<<"$said")" != 1 ]; }; then
-        echo "FAIL: $* ended $got, saying: $said" >&2
+    local status=$1 text=$2 said
+    said=$("${@:3}" 2>&1)
+    if [ $? != "$status" ] || [[ "$said" != *"$text"* ]] || { [ "$status" = 4 ] && [ "$(wc -l <<<"$said")" != 1 ]; }; then
+        echo "FAIL: ${*:3} said: $said" >&2
         failed=1
     fi
 }
 usage="Usage: quillow [--words FILE] [--mute]"
 headless=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
-
-expect 64 "$usage" "$quillow" --words ""
-expect 64 "$usage" "$quillow" --words=
-expect 64 'not an option such as "-h" (a file of that name can be given as "./-h")' \
-    "$quillow" --words -h
-expect 64 "$usage" "$quillow" --words --version
-expect 0 "quillow 1.0.0" "${headless[@]}" "$quillow" --version
+expect 64 "quillow: --words needs the name of a word file" "$1" --words=
+expect 64 'not an option such as "-h" (a file of that name can be given as "./-h")' "$1" --words -h
+expect 64 "$usage" "$1" --words --version
+expect 64 "Missing value after '--words'" "${headless[@]}" QT_QPA_PLATFORM=offscreen "$1" --words
+expect 0 "quillow 1.0.0" "${headless[@]}" "$1" --version
+expect 0 "--words <FILE>" "${headless[@]}" "$1" --help
 expect 4 "needs a graphical desktop, but none answers (neither DISPLAY nor WAYLAND_DISPLAY is set)" \
-    "${headless[@]}" "$quillow" --words words.txt
-expect 4 "(DISPLAY=:999 WAYLAND_DISPLAY=)" env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:999 \
-    "$quillow"
-
-name=$'w\xff.txt'
-printf 'Cat\r\n\xffOwl\r\nA bird\r\n' >"$name"
-expect 1 'w\xff.txt:2: warning: bytes that are not UTF-8' "$check" "$name"
-expect 3 "the report could not be written: No space left on device" \
-    sh -c '"$0" "$1" >/dev/full' "$check" "$name"
-expect 64 "usage: quillow-check-words [FILE]" "$check" --words
-
-[ "$failed" = 0 ] && echo "cli: passed"
-exit "$failed"
+    "${headless[@]}" "$1" --words words.txt
+expect 4 "(DISPLAY=:999 WAYLAND_DISPLAY=)" env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:999 "$1"
+printf 'Cat\r\n\xffOwl\r\nA bird\r\n' >$'w\xff.txt'
+expect 124 "invalid style override" timeout 2 env QT_QPA_PLATFORM=offscreen "$1" -style none --words $'w\xff.txt'
+expect 1 'w\xff.txt:2: warning: bytes that are not UTF-8' "$2" $'w\xff.txt'
+expect 3 "the report could not be written: No space left on device" sh -c '"$0" "$1" >/dev/full' "$2" $'w\xff.txt'
+expect 64 "usage: quillow-check-words [FILE]" "$2" --words
+expect 0 "Exit status: 0 when nothing was found" "$2" --help
+mkfifo fifo
+perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => "socket", Listen => 1)'
+{ printf '*Owl\r\n%8388595s\r\nCat\r\n' ''; } >8MiB
+cat 8MiB - <<<"" >more
+for f in fifo:"a named pipe" socket:"a socket" /dev/zero:"a device"; do
+    expect 2 "Not a regular file: it is ${f#*:}" timeout 10 "$2" "${f%%:*}"
+done
+expect 2 ": Is a directory" "$2" .
+expect 2 "The file is larger than 8 MiB, the most it may hold" "$2" more
+expect 0 "1 adult words, 1 child words; 0 findings" "$2" 8MiB
+[ $failed = 0 ] && echo "cli: passed"
+exit $failed

@@ -1,44 +1,29 @@
-// Asks a window to close as a window manager's close button does: with a WM_DELETE_WINDOW
-// client message.
-//
-//   wm_close WINDOW_ID
-#include <cstdio>
+// wm_close WINDOW_ID: asks the window to close as a window manager's close button does, with a
+// WM_DELETE_WINDOW client message.
 #include <cstdlib>
 #include <cstring>
 #include <xcb/xcb.h>
 
-namespace {
-
-xcb_atom_t atom(xcb_connection_t *connection, const char *name)
-{
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
-    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return found;
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fputs("usage: wm_close WINDOW_ID\n", stderr);
+    xcb_connection_t *x = xcb_connect(nullptr, nullptr);
+    if (argc != 2 || xcb_connection_has_error(x))
         return 2;
-    }
-    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    if (xcb_connection_has_error(connection))
-        return 1;
+    auto atom = [x](const char *name) {
+        auto *reply =
+            xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, std::strlen(name), name), nullptr);
+        const xcb_atom_t found = reply->atom;
+        std::free(reply);
+        return found;
+    };
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
-    event.window = static_cast<xcb_window_t>(std::strtoul(argv[1], nullptr, 0));
-    event.type = atom(connection, "WM_PROTOCOLS");
-    event.data.data32[0] = atom(connection, "WM_DELETE_WINDOW");
-    event.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT,
-                   reinterpret_cast<const char *>(&event));
-    xcb_flush(connection);
-    xcb_disconnect(connection);
+    event.window = xcb_window_t(std::strtoul(argv[1], nullptr, 0));
+    event.type = atom("WM_PROTOCOLS");
+    event.data.data32[0] = atom("WM_DELETE_WINDOW");
+    xcb_send_event(x, 0, event.window, XCB_EVENT_MASK_NO_EVENT, (const char *)&event);
+    xcb_flush(x);
+    xcb_disconnect(x);
     return 0;
 }
