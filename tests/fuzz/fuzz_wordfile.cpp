@@ -1,51 +1,69 @@
-// libFuzzer target: arbitrary bytes as the word file, read from memory. Every input must end in
-// a loaded dictionary whose words fit the board, or in one of the two errors a file's content
-// can cause, never a crash, a hang, a message box or a leak.
+// libFuzzer target: arbitrary bytes as the word file. They load, or stop the load with one of the
+// two errors a file's content can cause; never a crash, a hang or a leak. Then, on the disk, an
+// adult and a child entry are added: each append succeeds, and the file loads with the old
+// entries and the new one after them, or is refused with a message and leaves the file as it was
+// (a full level, a file that does not load).
 
-#include "CDicitionaryInterface.h"
-#include "CSecretWord.h"
 #include "MemoryLineReader.h"
-#include "ProgramEnd.h"
 #include "RunTimeError.h"
 #include "ScriptedServices.h"
-#include "WordFileFormat.h"
+#include "TestFiles.h"
+#include "WordFileAppender.h"
+#include "WordFileLoader.h"
 
-#include <cstdint>
-#include <cstdio>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
 #include <cstdlib>
 
 namespace {
 
-[[noreturn]] void finding(const char *what)
+// The entries the bytes hold, as level, word, "|", definition; or nothing when they do not load.
+std::optional<QStringList> entries(const QByteArray &bytes)
 {
-    std::fprintf(stderr, "finding: %s\n", what);
-    std::abort();
+    struct : WordFileLoader::Sink
+    {
+        QStringList list;
+        void entryLoaded(const WordFileEntry &e) override
+        {
+            list << QString::number(e.level) + e.word + '|' + e.definition;
+        }
+    } sink;
+    MemoryLineReader reader(bytes);
+    try {
+        WordFileLoader(reader, [](const RunTimeError &error) { throw error; }).load(sink);
+        return sink.list;
+    } catch (const RunTimeError &error) {
+        if (error.number() != ErrorNumber::InputPastEndOfFile &&
+            error.number() != ErrorNumber::SubscriptOutOfRange)
+            std::abort();
+        return std::nullopt;
+    }
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const char *data, std::size_t size)
 {
-    MemoryLineReader reader(
-        QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
-    ScriptedServices services;
-    try {
-        CDicitionaryInterface dictionary(services, reader, [] { return 0.999f; });
-        for (qint16 level : {WordFileFormat::ChildLevel, WordFileFormat::AdultLevel}) {
-            const auto word = dictionary.getWord(level);
-            if (word->numLetters() > WordFileFormat::MaxWordLength)
-                finding("a word longer than the board");
-            for (qint16 p = 1; p <= word->numLetters() + 1; ++p)
-                word->hasLetterAt(QStringLiteral("A"), p);
-        }
-    } catch (const RunTimeError &error) {
-        if (error.number() != ErrorNumber::InputPastEndOfFile &&
-            error.number() != ErrorNumber::SubscriptOutOfRange)
-            finding("an error the content of a file cannot cause");
-    } catch (const ProgramEnd &) {
-        finding("the program ended over a file that exists");
+    QByteArray bytes(data, qsizetype(size));
+    std::optional<QStringList> before = entries(bytes);
+    // In memory where the system has it: flushing costs nothing there.
+    static QTemporaryDir folder(QFileInfo::exists("/dev/shm") ? "/dev/shm/quillow-fuzz" : "");
+    const QString file = folder.filePath("words");
+    writeBytes(file, bytes);
+    for (const QString &entry : {"1Owl|A bird", "0Newt|"}) {
+        ScriptedServices services;
+        const QStringList lines =
+            entry[0] == '1' ? QStringList{"*Owl", "A bird"} : QStringList{"Newt"};
+        const bool room =
+            before && before->filter(QRegularExpression('^' + entry.left(1))).size() < 1000;
+        const bool added = WordFileAppender(services, QFile::encodeName(file)).append(lines);
+        const QByteArray now = readBytes(file);
+        if (added != room || added != services.messages.isEmpty() ||
+            (added ? entries(now) != *before + QStringList(entry) : now != bytes))
+            std::abort();
+        bytes = now, before = entries(now);
     }
-    if (!services.messages.isEmpty())
-        finding("a message box over a file that exists");
     return 0;
 }

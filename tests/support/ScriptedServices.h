@@ -3,41 +3,42 @@
 #include "IPlatformServices.h"
 
 #include <QList>
-#include <QString>
-#include <QStringList>
 
 #include <deque>
 #include <functional>
 
-// Platform services for tests: message boxes are answered from a script, sounds and pauses are
-// only recorded.
-class ScriptedServices : public IPlatformServices
+// Platform services for tests: message boxes are answered from a script, sounds and pauses only
+// recorded. The hooks run after the event is recorded, so a test can look at the window then.
+struct ScriptedServices : IPlatformServices
 {
-public:
     struct Message
     {
-        QString text;
-        QString title;
+        QString text, title;
         int flags = 0;
     };
 
-    MessageBoxAnswer showMessage(const QString &text, const QString &title,
-                                 MessageBoxKind kind) override;
-    void playSound(const QString &name) override;
-    void pause(int milliseconds) override;
-
-    // Answers for the next message boxes, in order; when empty a box answers OK, or Cancel for a
-    // box that has no OK button.
+    // Answers for the next boxes; when none is left, OK, or Cancel for a box without OK.
     std::deque<MessageBoxAnswer> answers;
-    // Called after the event has been recorded, so a test can look at the window at that moment.
-    std::function<void(const Message &)> onMessage;
-    std::function<void(const QString &)> onSound;
-    std::function<void()> onPause;
-
+    std::function<void(const Message &)> onMessage = [](const Message &) {};
+    std::function<void(const QString &)> onSound = [](const QString &) {};
+    std::function<void()> onPause = [] {};
     QList<Message> messages;
-    QStringList sounds;
-    int pauses = 0;
-    int pausedMilliseconds = 0;
-    // Every event in order: "message: <title>", "sound: <name>".
-    QStringList events;
+    int pauses = 0, pausedMilliseconds = 0;
+
+    MessageBoxAnswer showMessage(const QString &text, const QString &title,
+                                 MessageBoxKind kind) override
+    {
+        messages.append({text, title, int(kind)});
+        auto answer = kind == MessageBoxKind::RetryCancelQuestion ? MessageBoxAnswer::Cancel
+                                                                  : MessageBoxAnswer::Ok;
+        if (!answers.empty())
+            answer = answers.front(), answers.pop_front();
+        onMessage(messages.last());
+        return answer;
+    }
+    void playSound(const QString &name) override { onSound(name); }
+    void pause(int milliseconds) override
+    {
+        ++pauses, pausedMilliseconds += milliseconds, onPause();
+    }
 };

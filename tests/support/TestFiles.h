@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QByteArray>
 #include <QFile>
-#include <QString>
 
 // Writes bytes to a file, replacing what it held; the test fails loudly when it cannot.
 inline void writeBytes(const QString &path, const QByteArray &bytes)
@@ -15,7 +13,5 @@ inline void writeBytes(const QString &path, const QByteArray &bytes)
 inline QByteArray readBytes(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

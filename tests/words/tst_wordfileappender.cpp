@@ -1,5 +1,5 @@
 // Adding to the word file: the format of an entry, and a file that is whole at every instant
-// whatever fails, stops the program or writes to the file at the same time.
+// whatever fails, stops the program, or writes to the file at the same time.
 
 #include "ChildProcess.h"
 #include "FileCalls.h"
@@ -8,71 +8,48 @@
 #include "TestFiles.h"
 #include "TextFileReader.h"
 #include "WordFileAppender.h"
-#include "WordFileLoader.h"
+#include "WordFileChecker.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cerrno>
-#include <csignal>
+#include <future>
 #include <optional>
-#include <sys/resource.h>
+#include <sys/file.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 const QByteArray kBefore = "Bee\r\n*Owl\r\nA bird\r\n";
-const QStringList kEntry = {"*Kiwi", "A fruit"};
-const QByteArray kEntryBytes = "*Kiwi\r\nA fruit\r\n";
-constexpr int kDied = 9;
+const QByteArray kEntry = "*Kiwi\r\nA fruit\r\n";
+using Call = FileCalls::Call;
 
-// The system calls of an add, counted. One chosen call fails with an error, or ends the program
-// there as a kill would, and every call of a broken kind fails; every write is cut to a few
-// bytes, so that there is a call to stop at all through the entry. The first call of one kind
-// can also run a function before it is made.
-class Faults : public FileCalls
+// The system calls of an add, counted and logged by their first letters (D: a folder's flush), each
+// run of one kind once. The chosen call fails, or the program ends there as a kill would, and
+// every call of a broken kind fails; writes are cut to one byte, so that there is a call to stop
+// at all through the entry. `before` runs before every call.
+struct Faults : FileCalls
 {
-public:
-    int failAt = 0; // 1 for the first call; 0 for none
-    int error = EIO;
+    int failAt = 0, error = EIO, calls = 0;
     bool die = false;
     std::optional<Call> broken;
-    Call on = Call::Open;
-    std::function<void()> then;
-    int calls = 0;
+    std::function<void(Call)> before = [](Call) {};
+    QString log;
 
-protected:
     int fault(Call call, std::size_t &size) override
     {
-        if (call == Call::Write)
-            size = std::min<std::size_t>(size, 5);
-        if (then && call == on)
-            std::exchange(then, {})();
+        size = call == Call::Write ? 1 : size;
+        const QChar letter = "OLCWFRDTU"[int(call)];
+        log += log.endsWith(letter) ? "" : QString(letter);
+        before(call);
         if (++calls == failAt && die)
-            ::_exit(kDied);
+            ::_exit(9);
         return calls == failAt || call == broken ? error : 0;
     }
 };
-
-bool loads(const QByteArray &path)
-{
-    TextFileReader reader(path);
-    struct : WordFileLoader::Sink
-    {
-        void entryLoaded(const WordFileEntry &) override {}
-    } sink;
-    try {
-        WordFileLoader(reader, [](const RunTimeError &e) { throw e; }).load(sink);
-        return true;
-    } catch (const RunTimeError &) {
-        return false;
-    }
-}
 
 } // namespace
 
@@ -82,303 +59,210 @@ class TestWordFileAppender : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    QString file(const QString &name = "Dictionary.txt") const { return m_dir->filePath(name); }
-    QByteArray path() const { return QFile::encodeName(file()); }
-    QStringList folder() const { return QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden); }
+    QString file(const QString &name = "Dictionary.txt") { return m_dir->filePath(name); }
+    QByteArray path() { return QFile::encodeName(file()); }
+
+    // Adds the entry; "added" or what the player was told.
+    QString add(Faults *faults = nullptr, ScriptedServices &&services = {})
+    {
+        const bool added = WordFileAppender(services, path(), faults).append({"*Kiwi", "A fruit"});
+        QStringList told;
+        for (const auto &m : services.messages)
+            told << m.title + ": " + m.text + (m.flags ? " (37)" : "");
+        return added ? "added" + told.join('\n') : told.join('\n');
+    }
 
 private Q_SLOTS:
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
-    void appendsEntriesInTheFileFormat_data()
-    {
-        QTest::addColumn<QByteArray>("before"); // null: no file
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QByteArray>("after");
-        QTest::newRow("adult") << QByteArray("Cat\r\n") << QStringList{"*Owl", "A night bird"}
-                               << QByteArray("Cat\r\n*Owl\r\nA night bird\r\n");
-        QTest::newRow("child") << QByteArray("Cat\r\n") << QStringList{"Dog"}
-                               << QByteArray("Cat\r\nDog\r\n");
-        QTest::newRow("missing file is created")
-            << QByteArray() << QStringList{"  "} << QByteArray("  \r\n");
-        QTest::newRow("last line without terminator")
-            << QByteArray("Cat") << QStringList{"Dog"} << QByteArray("Cat\r\nDog\r\n");
-        QTest::newRow("last line ends in a lone CR")
-            << QByteArray("Cat\r") << QStringList{"Dog"} << QByteArray("Cat\rDog\r\n");
-        QTest::newRow("a lone LF ends no line")
-            << QByteArray("Cat\n") << QStringList{"Dog"} << QByteArray("Cat\n\r\nDog\r\n");
-        QTest::newRow("a byte-order mark alone holds no line")
-            << QByteArray("\xEF\xBB\xBF") << QStringList{"Dog"}
-            << QByteArray("\xEF\xBB\xBF"
-                          "Dog\r\n");
-        QTest::newRow("UTF-8") << QByteArray("") << QStringList{QString::fromUtf8("Café")}
-                               << QByteArray("Caf\xC3\xA9\r\n");
-    }
-
-    void appendsEntriesInTheFileFormat()
-    {
-        QFETCH(QByteArray, before);
-        QFETCH(QStringList, lines);
-        QFETCH(QByteArray, after);
-        if (!before.isNull())
-            writeBytes(file(), before);
-        ScriptedServices services;
-        QVERIFY(WordFileAppender(services, path()).append(lines));
-        QCOMPARE(readBytes(file()), after);
-        QCOMPARE(services.messages.size(), 0);
-        QCOMPARE(folder(), QStringList{"Dictionary.txt"});
-    }
-
     // At every system call of an add, one failure or a kill: the file is as it was or holds the
-    // whole entry, and it loads. A failure is told, and leaves no temporary file behind.
-    void fileIsWholeWhateverStopsTheAdd_data()
+    // whole entry, and it loads; a failure is told as it is, and leaves no temporary file. Written
+    // in place (a file with a second name is never replaced), a failure leaves it as it was.
+    void wholeWhateverStopsTheAdd_data()
     {
         QTest::addColumn<bool>("die");
         QTest::addColumn<bool>("inPlace");
         QTest::newRow("a call fails") << false << false;
-        QTest::newRow("the program is killed") << true << false;
-        QTest::newRow("a call fails, written in place") << false << true;
+        QTest::newRow("killed") << true << false;
+        QTest::newRow("in place, a call fails") << false << true;
     }
 
-    void fileIsWholeWhateverStopsTheAdd()
+    void wholeWhateverStopsTheAdd()
     {
         QFETCH(bool, die);
         QFETCH(bool, inPlace);
-        auto prepare = [&] {
+        auto start = [&] {
             init();
             writeBytes(file(), kBefore);
-            if (inPlace) // a file with a second name is never replaced
-                QCOMPARE(::link(path(), QFile::encodeName(file("second name"))), 0);
+            return !inPlace || ::link(path(), QFile::encodeName(file("second name"))) == 0;
         };
-        prepare();
-        Faults counter;
-        ScriptedServices quiet;
-        QVERIFY(WordFileAppender(quiet, path(), &counter).append(kEntry));
-        QVERIFY(counter.calls > 5);
+        Faults counter; // the calls of a whole add, flushed before it counts
+        QVERIFY(start());
+        QCOMPARE(add(&counter) + counter.log, inPlace ? "addedOLWF" : "addedOLCWFRD");
         for (int at = 1; at <= counter.calls; ++at) {
-            prepare();
+            QVERIFY(start());
             Faults faults;
             faults.failAt = at;
             faults.die = die;
-            ScriptedServices services;
-            const ChildResult child = inChild([&](QByteArray &said) {
-                const bool added = WordFileAppender(services, path(), &faults).append(kEntry);
-                said = QByteArray::number(faults.calls) + ' ' +
-                       QByteArray::number(services.messages.size());
-                return added ? 1 : 0;
-            });
-            const QList<QByteArray> said = child.said.split(' ');
+            const bool added = inChild([&] { return add(&faults) == "added"; }) == 1;
             const QByteArray after = readBytes(file());
-            const QByteArray where = "stopped at call " + QByteArray::number(at);
-            QVERIFY2(after == kBefore || after == kBefore + kEntryBytes, where + ": " + after);
-            QVERIFY2(loads(path()), where);
-            if (die)
-                continue;
-            QVERIFY2(child.status == (after == kBefore ? 0 : 1), where);
-            QCOMPARE(said.value(1).toInt(), child.status == 0 ? 1 : 0);
-            QVERIFY2(folder().filter(".quillow").isEmpty(), where);
+            QVERIFY2(after == kBefore || after == kBefore + kEntry,
+                     qPrintable(QString::number(at)));
+            QVERIFY(WordFileChecker::check(path()).exitStatus() < 2); // it loads
+            QVERIFY(die || (after == kBefore + kEntry) == added);
+            QVERIFY(die ||
+                    QDir(m_dir->path()).entryList({".*"}, QDir::Files | QDir::Hidden).isEmpty());
         }
     }
 
-    // Written in place, a write that fails and a file that cannot be cut back: the player is told
-    // that part of the entry may be left.
-    void inPlaceWriteThatCannotBeUndoneIsTold()
+    // The entry in the file's format, or what the player is told when a call fails or the file
+    // must not grow; the calls made (see Faults); the file after.
+    void addsAndFailures_data()
     {
-        writeBytes(file(), kBefore);
-        QCOMPARE(::link(path(), QFile::encodeName(file("second name"))), 0);
-        Faults faults;
-        faults.failAt = 4; // open, lock, the first part of the entry, then the second part
-        faults.broken = FileCalls::Call::Truncate;
-        ScriptedServices services;
-        QVERIFY(!WordFileAppender(services, path(), &faults).append(kEntry));
-        QCOMPARE(readBytes(file()), kBefore + kEntryBytes.left(5));
-        QCOMPARE(services.messages.first().text,
-                 QString("The word could not be added: Input/output error. The file could not be "
-                         "cut back: part of the new text may be left at its end."));
-    }
-
-    void failuresAreToldAndTheFileKept_data()
-    {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<int>("failAt"); // the call that fails, 0 for none
+        QTest::addColumn<QByteArray>("before"); // null: no file
+        QTest::addColumn<int>("failAt");        // the call that fails; 0: none
         QTest::addColumn<int>("error");
-        QTest::addColumn<QList<MessageBoxAnswer>>("answers");
-        QTest::addColumn<bool>("added");
-        QTest::addColumn<QStringList>("said");
-        const QString notReady = "Diskette not ready.  Retry?";
-        using A = QList<MessageBoxAnswer>;
-        QTest::newRow("disk not ready, Retry")
-            << kBefore << 3 << ENOMEDIUM << A{MessageBoxAnswer::Retry} << true
-            << QStringList{notReady};
-        QTest::newRow("disk not ready, Cancel")
-            << kBefore << 1 << ENOMEDIUM << A{MessageBoxAnswer::Cancel} << false
-            << QStringList{notReady};
-        QTest::newRow("disk full")
-            << kBefore << 4 << ENOSPC << A{} << false
-            << QStringList{"The word could not be added: No space left on device."};
-        QTest::newRow("file not loadable")
-            << QByteArray("Bee\r\n*Owl") << 0 << 0 << A{} << false
-            << QStringList{"The word could not be added: the word file cannot be read as it is now "
-                           "(line 2). The last word is marked \"*\" as an adult word, but the file "
-                           "ends before its definition line."};
+        QTest::addColumn<QString>("told"); // its start, "|", the calls
+        QTest::addColumn<QByteArray>("after");
+        const QString added = "added|OLCWFRD", error = "Error: The word could not be added: ";
+        const QString notReady = "Diskette Error: Diskette not ready.  Retry? (37)";
+        const QByteArray bom = "\xEF\xBB\xBF", full = QByteArray("*a\r\nd\r\n").repeated(1000);
+        auto row = [](const char *tag, const QByteArray &before, int failAt, int number,
+                      const QString &told, const QByteArray &after = {}) {
+            QTest::newRow(tag) << before << failAt << number << told
+                               << (after.isNull() ? before : after);
+        };
+        row("adult", "Cat\r\n", 0, 0, added, "Cat\r\n" + kEntry);
+        row("a missing file is made", {}, 0, 0, added, kEntry);
+        row("a last line unended", "Cat", 0, 0, added, "Cat\r\n" + kEntry);
+        row("a lone CR ends it", "Cat\r", 0, 0, added, "Cat\r" + kEntry);
+        row("a lone LF does not", "Cat\n", 0, 0, added, "Cat\n\r\n" + kEntry);
+        row("a byte-order mark alone", bom, 0, 0, added, bom + kEntry);
+        row("not ready, Retry", kBefore, 4, ENOMEDIUM, "added" + notReady + "|OLCWUOLCWFRD",
+            kBefore + kEntry);
+        row("not ready, Cancel", kBefore, 1, ENOMEDIUM, notReady + "|O");
+        row("disk full", kBefore, 5, ENOSPC, error + "No space left on device.|OLCWU");
+        row("unloadable", "Bee\r\n*Owl", 0, 0, error + "the word file cannot|OL");
+        row("level full", full, 0, 0,
+            "Dictionary full: The dictionary already holds 1000 adult words|OL");
+        row("past 8 MiB", QByteArray(TextFileReader::MaxFileSize - 8, 'x'), 0, 0,
+            error + "the word file would grow larger than 8388608|OL");
+        row("in place, cut back", kBefore, 4, EIO, error + "Input/output error.|OLWTF");
+        row("in place, not flushed", kBefore, 19, EIO, error + "Input/output error.|OLWFTF");
+        row("in place, not cut back", kBefore, 4, EIO,
+            error + "Input/output error. The file could not be cut back|OLWT", kBefore + '*');
     }
 
-    void failuresAreToldAndTheFileKept()
+    void addsAndFailures()
     {
         QFETCH(QByteArray, before);
         QFETCH(int, failAt);
         QFETCH(int, error);
-        QFETCH(QList<MessageBoxAnswer>, answers);
-        QFETCH(bool, added);
-        QFETCH(QStringList, said);
-        writeBytes(file(), before);
+        QFETCH(QString, told);
+        QFETCH(QByteArray, after);
+        if (!before.isNull())
+            writeBytes(file(), before);
+        const bool inPlace = QByteArray(QTest::currentDataTag()).startsWith("in place");
+        QVERIFY(!inPlace || ::link(path(), QFile::encodeName(file("second name"))) == 0);
         Faults faults;
         faults.failAt = failAt;
         faults.error = error;
+        if (told.contains("cut back"))
+            faults.broken = Call::Truncate;
         ScriptedServices services;
-        services.answers.assign(answers.begin(), answers.end());
-        QCOMPARE(WordFileAppender(services, path(), &faults).append(kEntry), added);
-        QCOMPARE(readBytes(file()), added ? before + kEntryBytes : before);
-        QStringList texts;
-        for (const auto &message : services.messages)
-            texts << message.text;
-        QCOMPARE(texts, said);
+        services.answers = {told.startsWith("added") ? MessageBoxAnswer::Retry
+                                                     : MessageBoxAnswer::Cancel};
+        const QString said = add(&faults, std::move(services));
+        QVERIFY2(said.startsWith(told.section('|', 0, 0)), qPrintable(said));
+        QCOMPARE(faults.log, told.section('|', 1));
+        QCOMPARE(readBytes(file()), after);
+        QCOMPARE(QDir(m_dir->path()).entryList({".quillow*"}, QDir::Files | QDir::Hidden), {});
+        QVERIFY(!said.startsWith("added") || // as the system has it
+                (WordFileAppender(services, path()).append({"Caf\u00e9"}) &&
+                 readBytes(file()).endsWith("Caf\xC3\xA9\r\n")));
     }
 
-    void missingFolderShowsTheNotFoundMessage()
+    // What the system refuses an ordinary user: a file they may not write, or a folder, where
+    // the entry is written in place.
+    void rights()
     {
-        ScriptedServices services;
-        QVERIFY(!WordFileAppender(services, path() + "/gone/Dictionary.txt").append({"x"}));
-        QCOMPARE(services.messages.size(), 1);
-        QCOMPARE(services.messages.first().text,
-                 QString("The path is not correct, or \r\nthe data file was not found in the "
-                         "project's folder."));
+        const QString denied = "Error: The word could not be added: Permission denied.";
+        for (const bool folder : {false, true}) {
+            writeBytes(file(), kBefore);
+            QFile::setPermissions(file(), QFile::ReadOther |
+                                              (folder ? QFile::WriteOther : QFile::ReadOther));
+            QFile::setPermissions(m_dir->path(), QFile::ExeOther | QFile::ReadOther);
+            const int said = inChild(
+                [&] { return becomeOrdinaryUser() && add() == (folder ? "added" : denied); });
+            QFile::setPermissions(m_dir->path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QCOMPARE(said, 1);
+            QCOMPARE(readBytes(file()), folder ? kBefore + kEntry : kBefore);
+        }
     }
 
-    // Limits and rights that the system enforces, met by an ordinary user.
-    void limitsAndRights_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("added");
-        QTest::addColumn<QByteArray>("said");
-        QTest::newRow("file size limit")
-            << "limit" << false << QByteArray("The word could not be added: File too large.");
-        QTest::newRow("read-only file")
-            << "read-only file" << false
-            << QByteArray("The word could not be added: Permission denied.");
-        QTest::newRow("read-only folder, writable file")
-            << "read-only folder" << true << QByteArray();
-    }
-
-    void limitsAndRights()
-    {
-        QFETCH(QString, kind);
-        QFETCH(bool, added);
-        QFETCH(QByteArray, said);
-        writeBytes(file(), kBefore);
-        const auto entering = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
-        const auto reading = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-        QFile::setPermissions(file(), reading | QFile::WriteOwner | QFile::WriteOther);
-        if (kind == "read-only file")
-            QFile::setPermissions(file(), reading);
-        QFile::setPermissions(m_dir->path(),
-                              entering | reading |
-                                  (kind == "limit" ? QFile::WriteOther : QFile::WriteOwner));
-        const ChildResult child = inChild([&](QByteArray &told) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlim_t limit = kBefore.size() + 4;
-            const rlimit fileSize{limit, limit};
-            if ((kind == "limit" && ::setrlimit(RLIMIT_FSIZE, &fileSize) != 0) ||
-                !becomeOrdinaryUser())
-                return 10;
-            ScriptedServices services;
-            const bool done = WordFileAppender(services, path()).append(kEntry);
-            for (const auto &message : services.messages)
-                told += message.text.toUtf8();
-            return done ? 1 : 0;
-        });
-        QFile::setPermissions(m_dir->path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(child.said, said);
-        QCOMPARE(child.status, added ? 1 : 0);
-        QCOMPARE(readBytes(file()), added ? kBefore + kEntryBytes : kBefore);
-    }
-
-    // The word file replaced as a whole keeps what its player set up: its permissions, and a
-    // symbolic link that leads to it elsewhere.
-    void replacementKeepsLinksAndPermissions()
+    // Replaced as a whole, the word file keeps its permissions and the symbolic link that leads
+    // to it. Lines that another program appends without the lock while the entry is flushed are
+    // seen before it takes the file's place, and the add starts again from the file as it is
+    // then. A file of another's that gets the name our temporary file had stays.
+    void replacementKeepsWhatIsNotOurs()
     {
         QTemporaryDir elsewhere;
         const QString target = elsewhere.filePath("words.txt");
         writeBytes(target, kBefore);
         QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
         QVERIFY(QFile::link(target, file()));
-        ScriptedServices services;
-        QVERIFY(WordFileAppender(services, path()).append(kEntry));
+        Faults faults;
+        QString temporary;
+        faults.before = [&](Call call) {
+            if (call == Call::Flush && temporary.isEmpty()) // another program, without the lock
+                QProcess::execute("sh", {"-c", "printf 'Dog\\r\\n' >> \"$0\"", target});
+            if (call == Call::Flush)
+                temporary = QDir(elsewhere.path())
+                                .entryInfoList({".quillow-*"}, QDir::Hidden | QDir::Files)
+                                .value(0)
+                                .filePath();
+            if (call == Call::FlushFolder)
+                writeBytes(temporary, "another's");
+        };
+        QCOMPARE(add(&faults) + faults.log, "addedOLCWFUOLCWFRD");
         QVERIFY(QFileInfo(file()).isSymLink());
-        QCOMPARE(readBytes(target), kBefore + kEntryBytes);
-        struct stat info
-        {};
-        QCOMPARE(::stat(QFile::encodeName(target).constData(), &info), 0);
-        QCOMPARE(info.st_mode & 07777, 0640u);
-        QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{"words.txt"});
+        QCOMPARE(readBytes(target), kBefore + "Dog\r\n" + kEntry);
+        QCOMPARE(QFileInfo(target).permissions() & 0x7077,
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        QCOMPARE(readBytes(temporary), QByteArray("another's"));
     }
 
-    // Another program that appends without asking for the lock, while the game adds: it is seen
-    // before the entry takes the file's place, and the add starts again from the file as it is.
-    void anotherProgramsLinesSurvive_data()
+    // Two copies of the game take turns; a second adds while the first shows a box; an editor
+    // that keeps the lock is reported.
+    void copiesTakeTurns()
     {
-        QTest::addColumn<FileCalls::Call>("during");
-        QTest::newRow("while the entry is written") << FileCalls::Call::Write;
-        QTest::newRow("while it is flushed") << FileCalls::Call::Flush;
-    }
-
-    void anotherProgramsLinesSurvive()
-    {
-        QFETCH(FileCalls::Call, during);
-        writeBytes(file(), kBefore);
-        Faults faults;
-        faults.on = during;
-        faults.then = [this] {
-            QCOMPARE(
-                QProcess::execute("sh", {"-c", "printf 'Dog\\r\\nCat\\r\\n' >> \"$0\"", file()}),
-                0);
+        // 800 child words, the last unended (only one writer may end it); 200 more fill the level.
+        writeBytes(file(), QByteArray("Bee\r\n").repeated(799) + "Cat");
+        auto many = [this](const char *stem) {
+            ScriptedServices services;
+            WordFileAppender appender(services, path());
+            for (int i = 0; i < 100; ++i)
+                if (!appender.append({stem + QString::number(i)}))
+                    return 1;
+            return 0;
         };
-        ScriptedServices services;
-        QVERIFY(WordFileAppender(services, path(), &faults).append(kEntry));
-        QCOMPARE(readBytes(file()), kBefore + "Dog\r\nCat\r\n" + kEntryBytes);
-    }
-
-    // A second copy of the game adds while the first shows a message box: the lock is free.
-    void secondCopyAddsWhileABoxIsOpen_data()
-    {
-        QTest::addColumn<QString>("box");
-        QTest::newRow("dictionary full") << "Dictionary full";
-        QTest::newRow("disk not ready") << "Diskette Error";
-    }
-
-    void secondCopyAddsWhileABoxIsOpen()
-    {
-        QFETCH(QString, box);
-        QByteArray full;
-        for (int i = 0; i < 1000; ++i)
-            full += "Bee" + QByteArray::number(i) + "\r\n";
-        writeBytes(file(), box == "Dictionary full" ? full : kBefore);
-        Faults faults;
-        faults.failAt = box == "Dictionary full" ? 0 : 1;
-        faults.error = ENOMEDIUM;
+        auto other = std::async(std::launch::async, many, "a"); // flock holds between open files
+        QCOMPARE(many("b") + other.get(), 0);
+        QStringList lines = QString(readBytes(file())).split("\r\n");
+        lines.removeDuplicates();
+        QCOMPARE(lines.size(), 203); // Bee, Cat, 200 entries, and the end
         ScriptedServices first;
-        first.answers = {MessageBoxAnswer::Retry};
-        ScriptedServices second;
-        bool secondAdded = false;
-        first.onMessage = [&](const ScriptedServices::Message &message) {
-            QCOMPARE(message.title, box);
-            secondAdded = WordFileAppender(second, path()).append(kEntry);
+        first.onMessage = [&](const ScriptedServices::Message &) {
+            QCOMPARE(add(), QString("added"));
         };
-        WordFileAppender(first, path(), &faults).append({"Gnu"});
-        QVERIFY(secondAdded);
-        QCOMPARE(second.messages.size(), 0);
-        QVERIFY(readBytes(file()).contains(kEntryBytes));
+        writeBytes(file(), QByteArray("Bee\r\n").repeated(1000));
+        QVERIFY(!WordFileAppender(first, path()).append({"Gnu"})); // "Dictionary full" waits
+        QVERIFY(readBytes(file()).endsWith(kEntry));
+        QFile editor(file());
+        QVERIFY(editor.open(QIODevice::ReadOnly) && ::flock(editor.handle(), LOCK_EX) == 0);
+        QCOMPARE(add(), QString("Error: The word could not be added: Another program is writing to "
+                                "the word file."));
     }
 };
 

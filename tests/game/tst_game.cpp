@@ -1,0 +1,134 @@
+// The rules of a game and the word board, without a window: the board draws on a canvas in
+// memory as large as the game's.
+
+#include "CSecretWord.h"
+#include "GuessRules.h"
+#include "Integer16.h"
+#include "MemoryCanvas.h"
+#include "RunTimeError.h"
+#include "ScriptedServices.h"
+#include "WordBoard.h"
+
+#include <QTest>
+
+class TestGame : public QObject
+{
+    Q_OBJECT
+
+private:
+    MemoryCanvas m_board{765, 69}, m_letter{40, 65};
+    ScriptedServices m_services;
+    WordBoard m_wordBoard{m_board, m_letter, m_services};
+
+private Q_SLOTS:
+    // Letters guessed one after another: the last one's positions, hits/misses, the end. Twice:
+    // a new game starts from nothing.
+    void guessesAreCounted_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("guesses");
+        const char *rows[][3] = {
+            {"Bee", "e", "2 3 ; 2/0"},        {"Bee", "ACDFGBE", "2 3 ; 3/5 won"},
+            {"Bee", "ACDFGH", "; 0/6 lost"},  {"ice cream", "ICERAM", "9 ; 8/0"},
+            {"😀Ae\u0301a", "a", "2 4 ; 2/0"}, {"", "A", "; 0/1 won"}};
+        for (const auto &row : rows)
+            QTest::newRow(row[2]) << QString(row[0]) << QString(row[1]);
+    }
+
+    void guessesAreCounted()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, guesses);
+        auto secret = std::make_shared<CSecretWord>();
+        secret->setWord(word);
+        GuessRules rules;
+        for (int game = 0; game < 2; ++game) {
+            rules.start(secret);
+            QString last;
+            for (const QChar c : guesses) {
+                last.clear();
+                for (const qint16 p : rules.positionsOf(c))
+                    last += QString::number(p) + ' ', rules.countHit();
+                if (last.isEmpty())
+                    rules.countMiss();
+            }
+            const QString end = rules.isWon() ? " won" : rules.isLost() ? " lost" : "";
+            last += QString("; %1/%2").arg(rules.hits()).arg(rules.misses()) + end;
+            QCOMPARE(last, QTest::currentDataTag());
+        }
+        QVERIFY(rules.word() == secret);
+        QVERIFY_THROWS_EXCEPTION(RunTimeError, secret->hasLetterAt("A", 0));
+    }
+
+    // Counters and pixels are 16-bit numbers: rounded half to even, and never wrapped.
+    void numbersHave16Bits()
+    {
+        QString got;
+        auto checked = [&got](const std::function<qint16()> &f) {
+            try {
+                got += QString::number(f()) + ' ';
+            } catch (const RunTimeError &e) {
+                got += QString("E%1 ").arg(e.number());
+            }
+        };
+        for (const double v : {14.5, 15.5, -2.5, -32768.4, 32767.4, -32768.6, 32767.5, double(NAN)})
+            checked([v] { return toInteger16(v); });
+        for (const int b : {-1, 0, 1})
+            checked([b] { return addInteger16(-32768, b); }),
+                checked([b] { return addInteger16(32767, b); });
+        QCOMPARE(got, QString("14 16 -2 -32768 32767 E6 E6 E6 E6 32766 -32768 32767 -32767 E6 "));
+    }
+
+    // The slots stand centred, as many as the word has letters; the board's description says so.
+    void slotsAreCentred_data()
+    {
+        QTest::addColumn<int>("letters");
+        QTest::newRow("362") << 1;
+        QTest::newRow("272 332 392 452") << 4;
+        QTest::newRow("2 62 122 182 242 302 362 422 482 542 602 662 722") << 13;
+        QTest::newRow("") << 0; // the board cleared
+    }
+
+    void slotsAreCentred()
+    {
+        QFETCH(int, letters);
+        m_wordBoard.DrawWordBoard(qint16(letters));
+        QString drawn;
+        for (int x = 0; x < 765; ++x)
+            if (m_board.Point(x, 14) == WordBoard::TopLineColor && m_board.Point(x - 1, 14) == 0)
+                drawn += QString::number(x) + ' ';
+        QCOMPARE(drawn.trimmed(), QTest::currentDataTag());
+        QCOMPARE(m_wordBoard.spokenText(),
+                 (letters ? QStringList(letters, "blank").join(", ") + ": " : "") +
+                     QString("%1 letter%2, 0 found").arg(letters).arg(letters == 1 ? "" : "s"));
+        for (const int wrong : {0, 14})
+            QVERIFY_THROWS_EXCEPTION(RunTimeError, m_wordBoard.slotX(wrong));
+        QVERIFY_THROWS_EXCEPTION(RunTimeError, m_wordBoard.DrawWordBoard(14));
+    }
+
+    // The letter box is copied onto its slot row by row, each row after its 10 ms pause.
+    void revealCopiesTheLetterBoxRowByRow()
+    {
+        m_wordBoard.DrawWordBoard(4);
+        QList<qint32> expected = m_board.pixels;
+        for (int y = 0; y < 65; ++y)
+            for (int x = 0; x < 40; ++x)
+                m_letter.PSet(x, y, 100 * y + x + 2), expected[y * 765 + 332 + x] = 100 * y + x + 2;
+        QString wrong; // rows on the board before their pause, or not after it
+        m_services.onPause = [&] {
+            const int row = m_services.pauses - 1;
+            if (m_board.Point(371, row) == 100 * row + 41 ||
+                (row > 0 && m_board.Point(332, row - 1) != 100 * row - 98))
+                wrong += QString::number(row) + ' ';
+        };
+        for (const qint16 outside : {0, 14})
+            QVERIFY_THROWS_EXCEPTION(RunTimeError, m_wordBoard.RevealLetter("B", outside));
+        m_wordBoard.RevealLetter("B", 2);
+        QCOMPARE(wrong + QString::number(m_services.pausedMilliseconds), "650");
+        QCOMPARE(m_board.pixels, expected);
+        QCOMPARE(m_wordBoard.spokenText(), QString("blank, B, blank, blank: 4 letters, 1 found"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGame)
+#include "tst_game.moc"

@@ -1,0 +1,129 @@
+// The desktop's services: Qt message boxes as the game numbers them, and sounds through SDL's
+// disk audio driver, which writes what the device is given to a file.
+
+#include "DesktopServices.h"
+#include "TestFiles.h"
+#include "WavFile.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <sys/stat.h>
+
+class TestDesktop : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QDir::setCurrent(m_dir.path());
+        qputenv("SDL_DISKAUDIOFILE", "played.raw");
+        ::mkfifo("fifo", 0600);
+    }
+
+    // Texts and titles come from the player and the word file: shown as they are, never as markup
+    // (an image of a FIFO would hold the game for good), "[*]" in a title included. The tag starts
+    // with the answer.
+    void messageBoxesOfEachKind_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("press"); // 0: Escape
+        QTest::addColumn<QString>("seen");
+        QTest::newRow("1 OK") << 0 << int(QMessageBox::Ok) << "OK, icon 0";
+        QTest::newRow("4 Retry") << 37 << int(QMessageBox::Retry) << "Retry Cancel, icon 4";
+        QTest::newRow("2 Escape") << 37 << 0 << "Retry Cancel, icon 4";
+        QTest::newRow("1 Escape, OK alone") << 16 << 0 << "OK, icon 3";
+        QTest::newRow("1 a warning") << 48 << int(QMessageBox::Ok) << "OK, icon 2";
+    }
+
+    void messageBoxesOfEachKind()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, press);
+        QFETCH(QString, seen);
+        const QString text = "<b>Owl</b><img src=\"fifo\">\r\nThe end.",
+                      title = "Ann[*] <i>won</i>";
+        QString shown;
+        QTimer::singleShot(50, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            for (QAbstractButton *b : box->buttons())
+                shown += b->text().remove('&') + ' ';
+            shown = QString("%1, icon %2|%3|%4|%5")
+                        .arg(shown.trimmed())
+                        .arg(box->icon())
+                        .arg(box->textFormat())
+                        .arg(box->text(), box->windowHandle()->title());
+            press ? box->button(QMessageBox::StandardButton(press))->click()
+                  : QTest::keyClick(box, Qt::Key_Escape);
+        });
+        const auto answer = DesktopServices().showMessage(text, title, MessageBoxKind(kind));
+        QCOMPARE(QString::number(int(answer)), QString(QTest::currentDataTag()).left(1));
+        QCOMPARE(shown, seen + "|0|<b>Owl</b><img src=\"fifo\">\nThe end.|" + title);
+    }
+
+    // A sound reaches the device whole, at its own pace, and the call returns at its end; a
+    // missing one plays the built-in tone; without a device, the game keeps the same pace.
+    void soundsTakeTheirTime()
+    {
+        QByteArray noise(17640 * 2, Qt::Uninitialized); // 0.4 s, found nowhere else
+        QRandomGenerator::global()->fillRange((quint32 *)noise.data(), noise.size() / 4);
+        QVERIFY(WavFile::write("noise.wav", noise, SoundPlayer::SampleRate));
+        for (const QByteArray driver : {"disk", "none"})
+            for (const QString name : {"noise.wav", "missing.wav"}) {
+                qputenv("SDL_AUDIODRIVER", driver);
+                QFile::remove("played.raw");
+                QElapsedTimer clock;
+                clock.start();
+                DesktopServices().playSound(name);
+                QVERIFY(clock.elapsed() >= (name == "noise.wav" ? 400 : 200));
+                const QByteArray sound = name == "noise.wav" ? noise : SoundPlayer::fallbackTone();
+                const QByteArray played = readBytes("played.raw");
+                QCOMPARE(played.contains(sound), driver == "disk");
+                QVERIFY(played.size() < sound.size() * 7 / 4); // one channel: not twice as fast
+            }
+    }
+
+    // What plays, in milliseconds: a file that cannot be used plays the tone instead (0 here), a
+    // long one its first 10 seconds, never silence.
+    void unusableAndOddSounds_data()
+    {
+        auto wav = [](quint32 rate, quint16 channels, int bytes) { // 8-bit, a square wave
+            auto le = [](quint32 v, int size) { return QByteArray((const char *)&v, size); };
+            return "RIFF" + le(36 + bytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) +
+                   le(channels, 2) + le(rate, 4) + le(rate * channels, 4) + le(channels, 2) +
+                   le(8, 2) + "data" + le(bytes, 4) + QByteArray("00\xD0\xD0").repeated(bytes / 4);
+        };
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("played");
+        QTest::newRow("1 Hz") << wav(1, 1, 300000) << 0;
+        QTest::newRow("three channels") << wav(8000, 3, 2400) << 0;
+        QTest::newRow("over 2 MiB") << wav(44100, 1, 3 << 20) << 0;
+        QTest::newRow("11025 Hz, converted") << wav(11025, 1, 11024) << 999;
+        QTest::newRow("stereo, 192 kHz") << wav(192000, 2, 192000) << 500;
+        QTest::newRow("30 s at 8 kHz") << wav(8000, 1, 30 * 8000) << 10000;
+    }
+
+    void unusableAndOddSounds()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, played);
+        writeBytes("odd.wav", file);
+        const QByteArray samples = SoundPlayer::load("odd.wav");
+        QCOMPARE(samples.size() / 2 * 1000 / SoundPlayer::SampleRate, played);
+        QVERIFY(samples.count(QByteArray(2, '\0')) <= samples.size() / 8); // not silence
+    }
+};
+
+QTEST_MAIN(TestDesktop)
+#include "tst_desktop.moc"

@@ -1,0 +1,272 @@
+// The words floor without a window: the word file read line by line, hostile files, the
+// dictionary and its draws, a new entry's checks, the checker's report, and bytes that may not
+// be UTF-8 text.
+
+#include "CDicitionaryInterface.h"
+#include "CSecretWord.h"
+#include "MemoryLineReader.h"
+#include "NewEntryCheck.h"
+#include "ProgramEnd.h"
+#include "RunTimeError.h"
+#include "ScriptedServices.h"
+#include "TestFiles.h"
+#include "Utf8Text.h"
+#include "WordFileChecker.h"
+#include "WordFileLoader.h"
+
+#include <QDir>
+#include <QHash>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+// The entries as "adult 1: word | definition @line", "child 2: word @line", "skipped: word
+// @line", and the error that stopped the load as "error 62 @line in file", one to a line.
+QString load(const QByteArray &bytes)
+{
+    struct : WordFileLoader::Sink
+    {
+        QStringList out;
+        void entryLoaded(const WordFileEntry &e) override
+        {
+            out << QString(e.level ? "adult %1: %2 | %3 @%4" : "child %1: %2%3 @%4")
+                       .arg(e.slot)
+                       .arg(e.word, e.level ? e.definition : "", QString::number(e.line));
+        }
+        void entrySkipped(const WordFileEntry &e) override
+        {
+            out << QString("skipped: %1 @%2").arg(e.word).arg(e.line);
+        }
+    } sink;
+    MemoryLineReader reader(bytes, "words.txt");
+    try {
+        WordFileLoader(reader, [](const RunTimeError &e) { throw e; }).load(sink);
+    } catch (const RunTimeError &e) {
+        sink.out
+            << QString("error %1 @%2 in %3").arg(e.number()).arg(e.lineNumber()).arg(e.filePath());
+    }
+    return sink.out.join('\n');
+}
+
+QByteArray entries(const char *prefix, int count, bool adult)
+{
+    QByteArray bytes;
+    for (int i = 1; i <= count; ++i)
+        bytes += (adult ? "*" : "") + QByteArray(prefix) + QByteArray::number(i) +
+                 (adult ? "\r\nd\r\n" : "\r\n");
+    return bytes;
+}
+
+// A reader whose second line read fails twice with the given error, then reads on.
+struct FaultyReader : MemoryLineReader
+{
+    explicit FaultyReader(int n) : MemoryLineReader("*Owl\r\nA bird\r\nCat\r\n"), number(n) {}
+    QString readLine() override
+    {
+        if (++calls == 2 && failures-- > 0) {
+            --calls; // the same read comes again
+            throw RunTimeError(number);
+        }
+        return MemoryLineReader::readLine();
+    }
+    int number, calls = 0, failures = 2;
+};
+
+} // namespace
+
+class TestWords : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    void loaderReadsEntries_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("loaded"); // the last entries
+        const char *rows[][3] = {
+            {"adult, child", "*Owl\r\nA bird\r\nCat\r\n",
+             "adult 1: Owl | A bird @1\nchild 1: Cat @3"},
+            {"CR, CR LF, LF", "Cat\rDog\nEel\r\nFox",
+             "child 1: Cat @1\nchild 2: Dog\nEel @2\nchild 3: Fox @3"},
+            {"empty, blanks", "\r\n ice Cream \r\n", "child 1:  @1\nchild 2:  ice Cream  @2"},
+            {"stars", "*\r\n*Owl\r\n* Sun\r\n\r\n", "adult 1:  | *Owl @1\nadult 2:  Sun |  @3"},
+            {"BOM, UTF-8 and not",
+             "\xEF\xBB\xBF"
+             "Caf\xC3\xA9\r\nCaf\xE9",
+             "child 1: Café @1\nchild 2: Caf\uFFFD @2"},
+            {"13, 14", "abcdefghijklm\r\nabcdefghijklmn\r\n*Extraordinarily\r\nvery\r\nOx",
+             "child 1: abcdefghijklm @1\nskipped: abcdefghijklmn @2\nskipped: Extraordinarily "
+             "@3\nchild 2: Ox @5"},
+            {"star last", "Cat\r\n*Owl", "child 1: Cat @1\nerror 62 @2 in words.txt"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << QByteArray(row[1]) << QString(row[2]);
+        const QString seen = QString("😀e\u0301").repeated(6) + 'a'; // 13 characters, 25 code points
+        QTest::newRow("characters as seen")
+            << (seen + "\r\n" + seen + "b").toUtf8()
+            << "child 1: " + seen + " @1\nskipped: " + seen + "b @2";
+        QTest::newRow("1000 each") << entries("c", 1000, false) + entries("a", 1000, true)
+                                   << "adult 1000: a1000 | d @2999";
+        QTest::newRow("1001st child")
+            << entries("c", 1001, false) << "child 1000: c1000 @1000\nerror 9 @1001 in words.txt";
+        QTest::newRow("1001st adult") << entries("a", 1001, true)
+                                      << "adult 1000: a1000 | d @1999\nerror 9 @2001 in words.txt";
+    }
+
+    void loaderReadsEntries()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, loaded);
+        QVERIFY2(load(bytes).endsWith(loaded), qPrintable(load(bytes).right(200)));
+    }
+
+    // Every word of a level is drawn, about as often as any other, and nothing outside it.
+    void dictionaryDrawsEveryWordOfALevel()
+    {
+        MemoryLineReader reader(entries("A", 7, true) + entries("C", 5, false));
+        SingleRandom random;
+        random.seed(2026);
+        ScriptedServices services;
+        CDicitionaryInterface dictionary(services, reader, [&random] { return random.next(); });
+        QHash<QString, int> seen;
+        for (const qint16 level : {1, 0, 2})
+            for (int i = 0; i < 3500; ++i) {
+                const auto word = dictionary.getWord(level);
+                seen[word->Word() + word->Definition()]++;
+            }
+        QCOMPARE(seen.size(), 12);
+        for (auto it = seen.cbegin(); it != seen.cend(); ++it)
+            QVERIFY2(std::abs(it.value() - (it.key().endsWith('d') ? 500 : 1400)) < 150,
+                     qPrintable(it.key()));
+        QVERIFY(dictionary.getWord(1) != dictionary.getWord(1)); // a new object every time
+        QCOMPARE(CDicitionaryInterface::slotForDraw(std::nextafter(1.0f, 0.0f), 1000), 1000);
+    }
+
+    // A read that fails: a disk that is not ready is asked about and the read made again, twice
+    // here; Cancel ends the program; any other error is passed on.
+    void dictionaryLoadFailures()
+    {
+        for (const auto answer : {MessageBoxAnswer::Retry, MessageBoxAnswer::Cancel}) {
+            FaultyReader reader(ErrorNumber::DiskNotReady);
+            ScriptedServices services;
+            services.answers = {MessageBoxAnswer::Retry, answer};
+            QString got = "ended";
+            try {
+                const auto adult = CDicitionaryInterface(services, reader).getWord(1);
+                got = adult->Word() + '|' + adult->Definition();
+            } catch (const ProgramEnd &end) {
+                QCOMPARE(end.exitStatus(), 1);
+            }
+            QCOMPARE(got, answer == MessageBoxAnswer::Retry ? "Owl|A bird" : "ended");
+            QCOMPARE(services.messages.size(), 2);
+            QCOMPARE(services.messages[1].title + services.messages[1].text +
+                         QString::number(services.messages[1].flags),
+                     "Diskette ErrorDiskette not ready.  Retry?37");
+        }
+        FaultyReader reader(ErrorNumber::DeviceIOError);
+        ScriptedServices services;
+        QVERIFY_THROWS_EXCEPTION(RunTimeError, CDicitionaryInterface(services, reader));
+        QCOMPARE(services.messages.size(), 0);
+    }
+
+    void newEntryIsChecked_data()
+    {
+        QTest::addColumn<QString>("entry");   // level|word|definition
+        QTest::addColumn<QString>("refusal"); // title, the box, a part of the text
+        const char *rows[][2] = {{"0|Ca\nt|x", "Word not accepted, word, one line"},
+                                 {"1|Cat|a\r", "Word not accepted, definition, one line"},
+                                 {"0|Cat|a\n\t", ""},
+                                 {"0|Ca\x1b[2Jt|", "Word not accepted, word, control"},
+                                 {"1|Owl|a\x7f", "Word not accepted, definition, control"},
+                                 {"0|😀😀😀😀😀😀😀😀😀😀😀😀😀😀|", "Word too long, word, "},
+                                 {"0|😀😀😀😀😀😀😀😀😀😀😀😀 |", ""},
+                                 {"0|*Star|", "Word not accepted, word, \"*\""},
+                                 {"1|*Star|x", ""}};
+        for (const auto &row : rows)
+            QTest::addRow("%d", int(&row - rows)) << QString(row[0]) << QString(row[1]);
+    }
+
+    void newEntryIsChecked()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, refusal);
+        const QStringList e = entry.split('|');
+        const auto got = checkNewEntry(e[1], e[2], e[0].toShort());
+        const bool word = got && got->field == EntryRefusal::Field::Word;
+        QCOMPARE(got ? got->title + (word ? ", word" : ", definition") : "",
+                 refusal.section(", ", 0, 1));
+        QVERIFY(!got || got->text.contains(refusal.section(", ", 2)));
+    }
+
+    // The checker's findings, each as "line severity" and the start of what it is about, "|"
+    // between them. An error (E) gives status 2, a warning alone 1.
+    void checkerReportsByLine_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("findings");
+        const char *rows[][2] = {
+            {"*Owl\r\nA bird\r\nCat\r\n", ""},
+            {"*Owl\r\n\r\nice cream\r\nExtraordinarily\r\nCAT\r\ncat\r\n\r\nX-ray\r\n*Owl\r\nd",
+             "2 W the adult word \"Owl\" has an empty definition|3 W \"ice cream\" has a space, "
+             "which no|4 W \"Extraordinarily\" has more than 13|6 W \"cat\" is already a child "
+             "word at line 5|7 W an empty child word|8 W \"X-ray\" has \"-\", which|9 W \"Owl\" "
+             "is already an adult word at line 1"},
+            {"*Caf\xE9\r\nd\r\n*😀\t\r\nd",
+             "1 W \"Caf\uFFFD\" has \"\uFFFD\", which|1 W bytes that are not UTF-8|"
+             "3 W \"😀\\x09\" has \"😀\", a tab, which|0 W no child word that can be played"},
+            {"", "0 E no word in the file can be played: The file is empty"},
+            {"Cat\nDog\n", "1 W \"Cat\\x0aDog\\x0a\" has a line feed|0 E no word in the file "
+                           "can be played: Its lines end"},
+            {"\xFE\xFF\x01\x43",
+             "1 W|1 W|0 E no word in the file can be played: The file is saved as UTF-16"},
+            {"Extraordinarily",
+             "1 W|0 E no word in the file can be played: Every word in it has more than"},
+            {"Cat\r\n*Dog", "2 E the last word is marked \"*\" as an adult word, but"}};
+        for (const auto &row : rows)
+            QTest::addRow("%d", int(&row - rows)) << QByteArray(row[0]) << QString(row[1]);
+    }
+
+    void checkerReportsByLine()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, findings);
+        writeBytes(m_dir.filePath("words.txt"), bytes);
+        const auto report = WordFileChecker::check(QFile::encodeName(m_dir.filePath("words.txt")));
+        const QStringList expected = findings.split('|', Qt::SkipEmptyParts);
+        QCOMPARE(report.findings.size(), expected.size());
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            const auto &f = report.findings[i];
+            const bool error = f.severity == WordFileChecker::Finding::Severity::Error;
+            const QString got = QString("%1 %2 %3").arg(f.line).arg(error ? 'E' : 'W').arg(f.text);
+            QVERIFY2(got.startsWith(expected[i]), qPrintable(got));
+        }
+        QCOMPARE(report.exitStatus(), findings.contains(" E ") ? 2 : findings.isEmpty() ? 0 : 1);
+    }
+
+    // What a terminal would act on is escaped, so that a word cannot forge or hide a finding;
+    // bytes that are not UTF-8 are shown as such.
+    void printableText()
+    {
+        QCOMPARE(WordFileChecker::printable(QString("a\x1b]0\x07") + QChar(0) +
+                                            QString::fromUtf8("\x7f\xc2\x85\\x1b %1 é\u202e")),
+                 QString::fromUtf8("a\\x1b]0\\x07\\x00\\x7f\\x85\\\\x1b %1 é\\u202e"));
+        const QByteArray bytes =
+            "é€😀 \xDF\xBF\xED\x9F\xBF\xF4\x8F\xBF\xBF a\xFF"
+            "b\x80 \xC0\xAF\xE0\x80\xAF \xED\xA0\x80 \xF4\x90\x80\x80 \xE2\x82";
+        QCOMPARE(
+            Utf8Text::shown(bytes),
+            QString::fromUtf8("é€😀 \u07FF\uD7FF\U0010FFFF a\\xffb\\x80 \\xc0\\xaf\\xe0\\x80\\xaf "
+                              "\\xed\\xa0\\x80 \\xf4\\x90\\x80\\x80 \\xe2\\x82"));
+        QVERIFY(Utf8Text::isValid(bytes.left(21)) && !Utf8Text::isValid(bytes.left(22)));
+        QCOMPARE(Utf8Text::shown("a\\b\xFF", WordFileChecker::printable), QString("a\\\\b\\xff"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWords)
+#include "tst_words.moc"
