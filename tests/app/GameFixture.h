@@ -45,13 +45,13 @@ struct GameFixture
     QString wordFilePath() const { return folder.filePath("Dictionary.txt"); }
     const GameExecutiveLayout &ui() const { return window->controls(); }
 
-    // Plays steps separated by "; ": name TEXT, word TEXT, definition TEXT (each into its box), a
-    // button's or option's name (sign in, adult, child, reset, quit, panel, add, adult word, child
-    // word), guess LETTERS (their buttons), type KEYS or alt+KEY (at the focus), return, close at
-    // pause|box, out of memory, watch (the board at each sound, the figure at each box), picture
-    // NAME [at box], and what the window shows: screen, board, figure, letter, letters, focus,
-    // unnamed, file. Returns what the player met, in order: boxes as "[title] text", sounds by
-    // name, and those looks.
+    // Plays steps separated by "; ": name TEXT, word TEXT, definition TEXT (typed over what the
+    // box holds), a button's or option's name (sign in, adult, child, reset, quit, panel, add,
+    // adult word, child word), guess LETTERS (their buttons), type KEYS or alt+KEY (at the focus),
+    // return, close at pause|box, out of memory, watch (the board at each sound, the figure at each
+    // box), picture NAME [at box], and what the window shows: screen, board, figure, letter,
+    // letters, focus, unnamed, file. Returns what the player met, in order: boxes as "[title]
+    // text", sounds by name, and those looks.
     QString play(const QString &script)
     {
         // clang-format off
@@ -69,8 +69,9 @@ struct GameFixture
             const QString name = controls.value(step, controls.value(verb));
             QWidget *control = name.isEmpty() ? nullptr : window->findChild<QWidget *>(name);
             QWidget *focus = QApplication::focusWidget();
-            if (auto *box = qobject_cast<QLineEdit *>(control))
-                box->setText(arg), box->setFocus();
+            if (auto *box = qobject_cast<QLineEdit *>(control)) // typed over, unless disabled
+                box->setFocus(), QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier),
+                    QTest::keyClicks(box, arg);
             else if (auto *button = qobject_cast<QAbstractButton *>(control))
                 button->click();
             else if (control)

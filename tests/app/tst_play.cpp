@@ -74,7 +74,8 @@ private Q_SLOTS:
         QTest::newRow("an entry added, the same game goes on")
             << QByteArray("Cat\r\n")
             << "name Al; sign in; child; guess cx; panel; screen; letters; word Owl; definition "
-               "kept; picture add-word; child word; adult word; add; file; screen; letters; board; "
+               "kept; picture add-word; child word; definition lost; adult word; add; file; "
+               "screen; letters; board; "
                "guess at"
             << "music.wav\nno.wav\n" + panel +
                    "\nletters 24 shown, 0 enabled\n"

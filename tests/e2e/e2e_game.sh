@@ -28,11 +28,7 @@ start_game() { # [OPTIONS...]
     xdotool windowfocus --sync "$W"
 }
 ended() { # WHAT: the game ends by itself within 10 s, with status 0
-    for _ in $(seq 100); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    ! kill -0 "$game_pid" 2>/dev/null || fail "$1: the game did not end"
+    timeout 10 tail --pid="$game_pid" -f /dev/null || fail "$1: the game did not end"
     wait "$game_pid" || fail "$1: the game did not end with status 0"
     game_pid=
 }

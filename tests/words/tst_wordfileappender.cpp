@@ -142,6 +142,7 @@ private Q_SLOTS:
             kBefore + kEntry);
         row("not ready, Cancel", kBefore, 1, ENOMEDIUM, notReady + "|O");
         row("disk full", kBefore, 5, ENOSPC, error + "No space left on device.|OLCWU");
+        row("no lock to be had", kBefore, 2, ENOLCK, error + "No locks available.|OL");
         row("unloadable", "Bee\r\n*Owl", 0, 0, error + "the word file cannot|OL");
         row("level full", full, 0, 0,
             "Dictionary full: The dictionary already holds 1000 adult words|OL");
