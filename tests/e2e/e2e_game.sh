@@ -69,7 +69,7 @@ xdotool windowfocus --sync "$box" key Return
 xdotool windowfocus --sync "$W"
 sign_in Zoe
 xdotool type b
-sleep 1
+sleep 2 # B's sound and reveal are over
 xdotool type e
 sleep 0.2
 "$wm_close" "$W" # while the winning guess's (silent) sound plays: no box waits to be answered
