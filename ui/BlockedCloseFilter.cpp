@@ -47,7 +47,7 @@ bool BlockedCloseFilter::nativeEventFilter(const QByteArray &eventType, void *me
         return false;
     const auto *request = static_cast<const xcb_client_message_event_t *>(message);
     if (request->type != m_protocols || request->data.data32[0] != m_deleteWindow ||
-        request->window != m_window.internalWinId() || !QApplication::activeModalWidget())
+        request->window != m_window.internalWinId())
         return false;
     m_onClose();
     return true;

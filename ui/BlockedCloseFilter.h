@@ -7,14 +7,15 @@
 class QWidget;
 
 // The window manager's request to close the game's window (its close button: WM_DELETE_WINDOW on
-// X11), seen even while a modal message box blocks the window, where Qt would drop it. Qt's X11
-// platform holds the request back, as user input, while a sound plays, and so delivers it only in
-// the next message box's loop: without this, a close during the sound of a winning guess would
-// be lost. Elsewhere (Wayland) Qt delivers the request at once and this does nothing.
+// X11), taken at once. Qt's X11 platform holds the request back, as user input, while a handler
+// waits (a sound, a reveal), and a request that comes in with keys typed meanwhile is queued
+// behind them: the key starts a guess, and the request reaches the window only when the guess's
+// message box blocks it, where Qt drops it. Elsewhere (Wayland) Qt delivers the request at once
+// and this does nothing.
 class BlockedCloseFilter : public QAbstractNativeEventFilter
 {
 public:
-    // Calls onClose for a close request of window that comes while a modal widget is open.
+    // Calls onClose, instead of Qt, for each close request of window.
     BlockedCloseFilter(const QWidget &window, std::function<void()> onClose);
     ~BlockedCloseFilter() override;
 

@@ -134,10 +134,8 @@ private:
         met << QString("[%1] %2%3")
                    .arg(m.title, m.text, m.flags ? QString(" (%1)").arg(m.flags) : "");
     }
-    // Compares the window, pixel for pixel, with its picture in tests/app/screens (@2x at
-    // QT_SCALE_FACTOR=2); a difference is told, with what it got and the differing pixels in red
-    // left in a folder. To remake the pictures after a change to what the player sees, and look
-    // at them before committing: QUILLOW_REMAKE_SCREENS=1 ctest --test-dir build -R tst_play
+    // Compares the window, pixel for pixel, with its picture in tests/app/screens (@2x at scale 2);
+    // a difference is told, and leaves what it got and a diff in red (README: remaking them).
     void picture(const QString &screen)
     {
         // What the screen has, so that a drawing never shown is missed; at 2x the window drawn

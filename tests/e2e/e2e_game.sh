@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The real game in a real X window (Xvfb), on a --words file whose name is not UTF-8: signing in
 # with the keyboard, a game won with the mouse, one lost with the keyboard, a word added with
-# Alt+A, QUIT with Alt+Q, and the sounds in the order SDL's disk driver recorded them. Then,
-# muted, a notice and the window manager's close request during the winning sound.
+# Alt+A, QUIT with Alt+Q, the sounds as SDL's disk driver recorded them; then, muted, a notice and
+# the window manager's close during the winning sound, and behind a letter typed during a reveal.
 #
 #   e2e_game.sh QUILLOW FOLDER_WITH_SOUNDS AUDIO_TRACE WM_CLOSE
 set -euo pipefail
@@ -74,5 +74,10 @@ xdotool type e
 sleep 0.2
 "$wm_close" "$W" # while the winning guess's (silent) sound plays: no box waits to be answered
 ended "a close during the winning sound"
+start_game --mute
+sign_in Zoe
+xdotool type be # E waits for B's reveal to end, and the close behind E
+"$wm_close" "$W"
+ended "a close behind a letter"
 [ -z "$(tr -d '\0' 2>/dev/null <"$work/audio.raw" | head -c 1)" ] || fail "--mute: the audio device was given sound"
 echo "e2e: passed"

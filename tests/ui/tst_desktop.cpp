@@ -32,9 +32,8 @@ private Q_SLOTS:
         ::mkfifo("fifo", 0600);
     }
 
-    // Texts and titles come from the player and the word file: shown as they are, never as markup
-    // (an image of a FIFO would hold the game for good), "[*]" in a title included. The tag starts
-    // with the answer.
+    // Texts and titles from the player and the word file are shown as they are, never as markup
+    // (an image of a FIFO would hold the game), "[*]" included. The tag starts with the answer.
     void messageBoxesOfEachKind_data()
     {
         QTest::addColumn<int>("kind");
