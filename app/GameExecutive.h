@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BlockedCloseFilter.h"
+#include "CloseRequestFilter.h"
 #include "GameExecutiveLayout.h"
 #include "GuessRules.h"
 #include "HandlerRunner.h"
@@ -85,7 +85,7 @@ private:
     IPlatformServices &m_services; // the runner's: they end a handler once the window is closed
     bool m_quitting = false;
     GameExecutiveLayout ui;
-    BlockedCloseFilter m_blockedClose{*this, [this] { requestClose(); }};
+    CloseRequestFilter m_closeRequests{*this, [this] { requestClose(); }};
     std::unique_ptr<WordBoard> m_wordBoard;
     bool m_activated = false;
 

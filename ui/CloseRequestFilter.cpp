@@ -1,4 +1,4 @@
-#include "BlockedCloseFilter.h"
+#include "CloseRequestFilter.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -20,7 +20,7 @@ quint32 atom(xcb_connection_t *connection, const char *name)
 
 } // namespace
 
-BlockedCloseFilter::BlockedCloseFilter(const QWidget &window, std::function<void()> onClose)
+CloseRequestFilter::CloseRequestFilter(const QWidget &window, std::function<void()> onClose)
     : m_window(window), m_onClose(std::move(onClose))
 {
     auto *x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -32,13 +32,13 @@ BlockedCloseFilter::BlockedCloseFilter(const QWidget &window, std::function<void
     qApp->installNativeEventFilter(this);
 }
 
-BlockedCloseFilter::~BlockedCloseFilter()
+CloseRequestFilter::~CloseRequestFilter()
 {
     if (qApp)
         qApp->removeNativeEventFilter(this);
 }
 
-bool BlockedCloseFilter::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
+bool CloseRequestFilter::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {
     if (eventType != "xcb_generic_event_t" || m_protocols == 0)
         return false;

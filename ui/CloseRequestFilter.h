@@ -12,12 +12,12 @@ class QWidget;
 // behind them: the key starts a guess, and the request reaches the window only when the guess's
 // message box blocks it, where Qt drops it. Elsewhere (Wayland) Qt delivers the request at once
 // and this does nothing.
-class BlockedCloseFilter : public QAbstractNativeEventFilter
+class CloseRequestFilter : public QAbstractNativeEventFilter
 {
 public:
     // Calls onClose, instead of Qt, for each close request of window.
-    BlockedCloseFilter(const QWidget &window, std::function<void()> onClose);
-    ~BlockedCloseFilter() override;
+    CloseRequestFilter(const QWidget &window, std::function<void()> onClose);
+    ~CloseRequestFilter() override;
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 
