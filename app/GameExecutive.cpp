@@ -2,8 +2,10 @@
 
 #include "CDicitionaryInterface.h"
 #include "CSecretWord.h"
+#include "CloseGuard.h"
 #include "CommandButton.h"
 #include "EndOfGame.h"
+#include "FileErrorPrompt.h"
 #include "GallowsFigure.h"
 #include "GameSounds.h"
 #include "IPlatformServices.h"
@@ -33,11 +35,14 @@ constexpr int kLetterBoxWidth = 44;
 
 } // namespace
 
-GameExecutive::GameExecutive(IPlatformServices &services, QByteArray wordFile, QWidget *parent)
-    : QWidget(parent), m_runner(*this, services, [this] { keepFocusOnScreen(); }),
-      m_services(m_runner.services()), m_wordFile(std::move(wordFile))
+GameExecutive::GameExecutive(IPlatformServices &services, CloseGuard &guard, QByteArray wordFile,
+                             QWidget *parent)
+    : QWidget(parent), m_services(services), m_guard(guard),
+      m_runner(*this, services, guard, [this] { keepFocusOnScreen(); }),
+      m_wordFile(std::move(wordFile))
 {
     ui.setupUi(this);
+    connect(&m_guard, &CloseGuard::closingStarted, this, &QWidget::hide);
     m_wordBoard = std::make_unique<WordBoard>(*ui.WordBox, *ui.picLetter, m_services);
     connectHandlers();
     for (QWidget *button : {ui.cmdAddWord, ui.cmdAdult, ui.cmdAddWordtoDicitonary})
@@ -84,18 +89,8 @@ void GameExecutive::keepFocusOnScreen()
 
 void GameExecutive::closeEvent(QCloseEvent *event)
 {
-    if (!m_quitting && m_runner.deferClose())
-        event->ignore();
-    else
-        QWidget::closeEvent(event);
-}
-
-void GameExecutive::requestClose()
-{
-    close();
-    // The message box that is open goes too; nothing that would follow it happens.
-    if (QWidget *box = QApplication::activeModalWidget())
-        box->close();
+    m_guard.request();
+    QWidget::closeEvent(event);
 }
 
 void GameExecutive::showEvent(QShowEvent *event)
@@ -218,8 +213,7 @@ void GameExecutive::cmdReset_Click()
 void GameExecutive::cmdQuit_Click()
 {
     PlaySound(GameSounds::Goodbye);
-    m_quitting = true;
-    close();
+    m_guard.request();
 }
 
 void GameExecutive::PlaySound(const QString &name)
@@ -319,6 +313,7 @@ void GameExecutive::cmdAddWord_Click()
 {
     setAddWordPanelVisible(true);
     setLettersEnabled(false);
+    ui.txtWord->setFocus();
 }
 
 void GameExecutive::optAdultWord_Click()
@@ -338,17 +333,39 @@ void GameExecutive::cmdAddWordtoDicitonary_Click()
     const qint16 level =
         ui.optAdultWord->isChecked() ? WordFileFormat::AdultLevel : WordFileFormat::ChildLevel;
     if (const auto refusal = checkNewEntry(word, definition, level)) {
-        m_services.showMessage(refusal->text, refusal->title, MessageBoxKind::Ok);
-        (refusal->field == EntryRefusal::Field::Word ? ui.txtWord : ui.txtDefinition)->setFocus();
+        refuseEntry(*refusal);
         return;
     }
-    const QStringList entry = level == WordFileFormat::AdultLevel
-                                  ? QStringList{WordFileFormat::AdultMarker + word, definition}
-                                  : QStringList{word};
     WordFileAppender file(m_services, m_wordFile);
-    if (!file.append(entry))
-        return; // the player has been told; the panel stays open for another try
+    AddOutcome outcome;
+    do
+        outcome = file.add(word, definition, level);
+    while (outcome.kind == AddOutcome::Kind::Failed && retryAfter(*outcome.error));
+    if (outcome.kind == AddOutcome::Kind::Refused)
+        refuseEntry(outcome.refusal);
+    if (outcome.kind != AddOutcome::Kind::Added)
+        return; // the panel stays open for another try
     setLettersEnabled(true);
     setAddWordPanelVisible(false);
     DrawWordBoard();
+}
+
+void GameExecutive::refuseEntry(const EntryRefusal &refusal)
+{
+    m_services.showMessage(refusal.text, refusal.title, MessageBoxKind::Ok);
+    (refusal.field == EntryRefusal::Field::Word ? ui.txtWord : ui.txtDefinition)->setFocus();
+}
+
+bool GameExecutive::retryAfter(const RunTimeError &error)
+{
+    try {
+        FileErrorPrompt::askToRetry(m_services, error);
+        return true;
+    } catch (const FileErrorPrompt::GivenUp &) {
+    } catch (const RunTimeError &) {
+        m_services.showMessage(
+            QStringLiteral("The word could not be added: %1.").arg(error.detail()),
+            QStringLiteral("Error"), MessageBoxKind::Ok);
+    }
+    return false;
 }

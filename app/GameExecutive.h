@@ -1,6 +1,5 @@
 #pragma once
 
-#include "CloseRequestFilter.h"
 #include "GameExecutiveLayout.h"
 #include "GuessRules.h"
 #include "HandlerRunner.h"
@@ -15,6 +14,9 @@
 #include <memory>
 
 class CDicitionaryInterface;
+class CloseGuard;
+class RunTimeError;
+struct EntryRefusal;
 class IPlatformServices;
 class PictureBox;
 
@@ -23,13 +25,15 @@ class PictureBox;
 //
 // Form_Load must be called, and must return, before the window is shown: it reads the word file
 // and throws ProgramEnd or RunTimeError when the game cannot start. The word file is the one the
-// game reads and adds to.
+// game reads and adds to. Closing is the guard's: once it is closing the window hides, and no
+// handler runs.
 class GameExecutive : public QWidget
 {
     Q_OBJECT
 
 public:
-    GameExecutive(IPlatformServices &services, QByteArray wordFile, QWidget *parent = nullptr);
+    GameExecutive(IPlatformServices &services, CloseGuard &guard, QByteArray wordFile,
+                  QWidget *parent = nullptr);
     ~GameExecutive() override;
 
     void Form_Load();
@@ -48,14 +52,9 @@ public:
 
     const GameExecutiveLayout &controls() const { return ui; }
 
-    // Closes the window as the window manager's close button does, at any moment.
-    void requestClose();
-
 protected:
     void showEvent(QShowEvent *event) override;
-    // A close asked for while a handler runs (the window's close button during a sound or a
-    // reveal) hides the window at once and ends the program when that handler's wait is over.
-    // While a message box is open, the box goes too, and nothing that would follow it happens.
+    // Asks the guard to close the game.
     void closeEvent(QCloseEvent *event) override;
     // On the game screen a typed letter guesses it, as a click on its button does.
     void keyPressEvent(QKeyEvent *event) override;
@@ -76,16 +75,19 @@ private:
     void setLettersEnabled(bool enabled);
     // Tells the player when the word file gives nothing to play (the text is empty otherwise).
     void warnOfNothingToPlay(const QString &warning);
+    // Tells why a new entry was refused, and puts the focus in the box to correct.
+    void refuseEntry(const EntryRefusal &refusal);
+    // Tells why an add failed; true when the player asks to try again (a drive not ready).
+    bool retryAfter(const RunTimeError &error);
 
     static void centreScale(PictureBox &box);
     void connectHandlers();
     void keepFocusOnScreen();
 
+    IPlatformServices &m_services;
+    CloseGuard &m_guard;
     HandlerRunner m_runner;
-    IPlatformServices &m_services; // the runner's: they end a handler once the window is closed
-    bool m_quitting = false;
     GameExecutiveLayout ui;
-    CloseRequestFilter m_closeRequests{*this, [this] { requestClose(); }};
     std::unique_ptr<WordBoard> m_wordBoard;
     bool m_activated = false;
 

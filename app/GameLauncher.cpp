@@ -1,20 +1,20 @@
 #include "GameLauncher.h"
 
+#include "CloseGuard.h"
 #include "GameExecutive.h"
 #include "IPlatformServices.h"
 #include "ProgramEnd.h"
 #include "RunTimeError.h"
 #include "StartupError.h"
-#include "TerminationRequest.h"
 
 #include <QApplication>
 
 #include <new>
 
-int runQuillow(IPlatformServices &services, const QByteArray &wordFile,
+int runQuillow(IPlatformServices &services, CloseGuard &guard, const QByteArray &wordFile,
                const std::function<void()> &afterShown)
 {
-    GameExecutive window(services, wordFile);
+    GameExecutive window(services, guard, wordFile);
     try {
         try {
             window.Form_Load();
@@ -24,16 +24,23 @@ int runQuillow(IPlatformServices &services, const QByteArray &wordFile,
     } catch (const ProgramEnd &end) {
         return end.exitStatus();
     } catch (const RunTimeError &error) {
-        services.showMessage(startupErrorText(error), QStringLiteral("Quillow"),
-                             MessageBoxKind::OkError);
+        try {
+            services.showMessage(startupErrorText(error), QStringLiteral("Quillow"),
+                                 MessageBoxKind::OkError);
+        } catch (const ProgramEnd &end) {
+            return end.exitStatus();
+        }
         return exitCode(ExitStatus::WordFileUnreadable);
     }
-    // A logout or a kill closes the window as the player would.
-    const TerminationRequest termination([&window] { window.requestClose(); });
     window.show();
-    if (!window.isHidden() && afterShown)
-        afterShown();
-    if (window.isHidden()) // closed while a message box of the start was open
-        return exitCode(ExitStatus::Normal);
+    try {
+        if (afterShown)
+            afterShown();
+    } catch (const ProgramEnd &end) {
+        return end.exitStatus();
+    }
+    // The event loop would forget a close that came before it started.
+    if (guard.isClosing())
+        return exitCode(guard.exitStatus());
     return QApplication::exec();
 }

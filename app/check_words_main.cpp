@@ -1,6 +1,7 @@
 // quillow-check-words: reads a Quillow word file the way the game does and says what is wrong
 // with it, one line per finding.
 
+#include "StandardStreams.h"
 #include "Utf8Text.h"
 #include "WordFileChecker.h"
 #include "WordFileFormat.h"
@@ -46,6 +47,7 @@ constexpr int kUsageError = 64;
 
 int main(int argc, char *argv[])
 {
+    occupyClosedStandardStreams();
     // The file's name as the system passed it: it need not be UTF-8.
     const QByteArray named = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     QCoreApplication app(argc, argv);

@@ -1,31 +1,57 @@
+#include "CloseGuard.h"
 #include "CommandLine.h"
 #include "DesktopServices.h"
 #include "GameLauncher.h"
+#include "StandardStreams.h"
 #include "WindowSystem.h"
 
 #include <QApplication>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#ifdef __SANITIZE_ADDRESS__
+#include <sanitizer/lsan_interface.h>
+#endif
+
+namespace {
+
+[[noreturn]] void endProgram(int status)
+{
+    std::fflush(nullptr);
+#ifdef __SANITIZE_ADDRESS__
+    __lsan_do_leak_check(); // at exit it would not run
+#endif
+    std::_Exit(status);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    CloseGuard guard(CloseGuard::Signals::Caught);
+    occupyClosedStandardStreams();
     // A file-size limit makes a write fail with an error the game reports, instead of killing it.
     std::signal(SIGXFSZ, SIG_IGN);
     CommandLine line(argc, argv);
     if (const std::optional<int> status = line.answerWithoutWindow(argc, argv))
         return *status;
     const std::unique_ptr<QApplication> app = openWindowSystem(argc, argv);
-    if (const std::optional<int> status = line.read(*app))
-        return *status;
+    guard.listen();
+    // The guard alone decides when the game ends.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     // The desktop entry's name, by which docks and task switchers match the window to its entry,
     // its name and its icon: the application id on Wayland, the window class on X11.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillow.Quillow"));
     QCoreApplication::setApplicationName(QStringLiteral("org.quillow.Quillow"));
-    DesktopServices services(line.muted());
-    return runQuillow(services, line.wordFile(), [&services, &line] {
+    DesktopServices services(guard, line.muted());
+    const int status = runQuillow(services, guard, line.wordFile(), [&services, &line] {
         services.prepareSound();
         if (!line.notice().isEmpty())
             services.showMessage(line.notice(), QStringLiteral("Quillow"),
                                  MessageBoxKind::OkWarning);
     });
+    // The game has ended and its word file is on the disk. Taking Qt down now could only delay
+    // the end: Qt's Wayland client, waiting for its reading thread, at times waits for ever.
+    endProgram(status);
 }

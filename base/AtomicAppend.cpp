@@ -5,6 +5,7 @@
 #include "RegularFile.h"
 #include "RunTimeError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -71,13 +72,7 @@ AtomicAppend::Result AtomicAppend::append(const RegularFile &file, const QByteAr
 bool AtomicAppend::stillHolds(const RegularFile &file, const QByteArray &path,
                               const QByteArray &old) const
 {
-    struct stat named
-    {};
-    const struct stat held = statusOf(file);
-    if (::stat(path.constData(), &named) != 0 || named.st_dev != held.st_dev ||
-        named.st_ino != held.st_ino)
-        return false;
-    if (held.st_size != old.size())
+    if (!file.isNamedBy(path) || file.size() != old.size())
         return false;
     try {
         return file.readAll(old.size()) == old;
@@ -98,27 +93,28 @@ std::optional<AtomicAppend::Result> AtomicAppend::replace(const RegularFile &fil
     const QByteArray target(resolved);
     const QByteArray folder = target.left(std::max<qsizetype>(1, target.lastIndexOf('/')));
 
+    // Whatever keeps the new file from taking the old one's place with all it has (a folder the
+    // player may not write to, a name too long, a full disk, a file mounted on its own, an owner,
+    // access list or attribute that cannot be kept) leaves the entry to be written in place;
+    // only a disk that fails or is not there ends the add.
     TemporaryFile temporary(m_calls, folder);
-    if (temporary.fd() == -1) {
-        if (errno == EACCES || errno == EPERM || errno == EROFS)
-            return std::nullopt; // a folder the player may not write to
-        throw fileError(errno);
-    }
+    if (temporary.fd() == -1)
+        return inPlaceUnless(errno);
     const struct stat info = statusOf(file);
-    if ((info.st_uid != ::geteuid() || info.st_gid != ::getegid()) &&
-        ::fchown(temporary.fd(), info.st_uid, info.st_gid) != 0)
-        return std::nullopt; // the file would change hands
-    if (::fchmod(temporary.fd(), info.st_mode & 07777) != 0)
-        throw fileError(errno);
-
-    writeAll(temporary.fd(), old + bytes, 0);
+    if (((info.st_uid != ::geteuid() || info.st_gid != ::getegid()) &&
+         m_calls.changeOwner(temporary.fd(), info.st_uid, info.st_gid) != 0) ||
+        m_calls.changeMode(temporary.fd(), info.st_mode & 07777) != 0 ||
+        m_calls.copyAttributes(file.fd(), temporary.fd()) != 0)
+        return inPlaceUnless(errno);
+    if (const int error = writeAll(temporary.fd(), old + bytes, 0))
+        return inPlaceUnless(error);
     if (m_calls.flush(temporary.fd()) != 0)
-        throw fileError(errno);
+        return inPlaceUnless(errno);
     // Another program may have written to the file without asking for the lock meanwhile.
     if (!stillHolds(file, path, old))
         return Result::FileChanged;
     if (m_calls.rename(temporary.name().constData(), target.constData()) != 0)
-        throw fileError(errno);
+        return inPlaceUnless(errno);
     temporary.keep();
     // The rename is done and the file whole either way; a failed flush of the folder only leaves
     // it to the system to write the folder later.
@@ -126,12 +122,21 @@ std::optional<AtomicAppend::Result> AtomicAppend::replace(const RegularFile &fil
     return Result::Appended;
 }
 
+std::optional<AtomicAppend::Result> AtomicAppend::inPlaceUnless(int error)
+{
+    // The disk fails, or is not there: writing in place would not help.
+    if (error == EIO || fileError(error).number() == ErrorNumber::DiskNotReady)
+        throw fileError(error);
+    return std::nullopt;
+}
+
 void AtomicAppend::appendInPlace(const RegularFile &file, const QByteArray &old,
                                  const QByteArray &bytes)
 {
     const off_t end = old.size();
     try {
-        writeAll(file.fd(), bytes, end);
+        if (const int error = writeAll(file.fd(), bytes, end))
+            throw fileError(error);
         if (m_calls.flush(file.fd()) != 0)
             throw fileError(errno);
     } catch (const RunTimeError &error) {
@@ -145,18 +150,20 @@ void AtomicAppend::appendInPlace(const RegularFile &file, const QByteArray &old,
             now = file.readAll(end + bytes.size());
         } catch (const RunTimeError &) {
         }
-        if (now == old + bytes)
-            return; // all of it is there after all: only the flush failed
         if (now == old)
             throw;
         throw RunTimeError(error.number(),
                            error.detail() +
-                               QStringLiteral(". The file could not be cut back: part "
-                                              "of the new text may be left at its end"));
+                               (now == old + bytes
+                                    ? QStringLiteral(". The file could not be cut back: it holds "
+                                                     "the new entry, which may not be on the "
+                                                     "disk")
+                                    : QStringLiteral(". The file could not be cut back: part "
+                                                     "of the new text may be left at its end")));
     }
 }
 
-void AtomicAppend::writeAll(int fd, const QByteArray &bytes, off_t offset)
+int AtomicAppend::writeAll(int fd, const QByteArray &bytes, off_t offset)
 {
     qsizetype written = 0;
     while (written < bytes.size()) {
@@ -166,9 +173,10 @@ void AtomicAppend::writeAll(int fd, const QByteArray &bytes, off_t offset)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw fileError(errno);
+            return errno;
         if (n == 0)
-            throw fileError(ENOSPC);
+            return ENOSPC;
         written += n;
     }
+    return 0;
 }

@@ -13,10 +13,12 @@ class RegularFile;
 // file's place by a rename, and the folder is flushed after. The file keeps its permissions and
 // owner; reached through a symbolic link, the link stays and its target is replaced.
 //
-// Where that cannot be done (no file may be made in the folder, the file has other names as hard
-// links, or an owner that cannot be kept) the bytes are written in place at its end, and cut off
-// again when writing fails; then only a kill or a power cut during that write can leave part of
-// them behind.
+// The new file keeps the old one's owner, permissions, access control list and extended
+// attributes. Where that cannot be done, or a new file cannot take the old one's place (no file
+// may be made in the folder, its name would be too long, the disk is too full for a second copy,
+// the file has other names as hard links or is mounted on its own), the bytes are written in place
+// at its end, and cut off again when writing fails; then only a kill or a power cut during that
+// write can leave part of them behind. A disk that fails or is not there ends the add.
 class AtomicAppend
 {
 public:
@@ -28,7 +30,7 @@ public:
     // FileChanged, with nothing written: it no longer holds old, or path names another file now
     // (a program that asks for no lock wrote to it or replaced it). A failure throws the file's
     // RunTimeError and leaves it as it was; should even cutting it back fail, the error says that
-    // part of the new bytes may be left at its end.
+    // the new bytes, or part of them, may be left at its end.
     Result append(const RegularFile &file, const QByteArray &path, const QByteArray &old,
                   const QByteArray &bytes);
 
@@ -37,8 +39,11 @@ private:
     // Nothing, having changed nothing, when the file cannot be replaced as a whole.
     std::optional<Result> replace(const RegularFile &file, const QByteArray &path,
                                   const QByteArray &old, const QByteArray &bytes);
+    // Nothing, to write in place after the error; an I/O error is thrown.
+    static std::optional<Result> inPlaceUnless(int error);
     void appendInPlace(const RegularFile &file, const QByteArray &old, const QByteArray &bytes);
-    void writeAll(int fd, const QByteArray &bytes, off_t offset);
+    // 0 once all of it is written, or the error that stopped it.
+    int writeAll(int fd, const QByteArray &bytes, off_t offset);
 
     FileCalls &m_calls;
 };

@@ -8,6 +8,7 @@ enum class ExitStatus : int {
     RunTimeError = 3,       // a run-time error that no handler expected (reported)
     NoDisplay = 4,          // no graphical desktop to show the window on (said on stderr)
     UsageError = 64,        // the command line is wrong (said on stderr, with the usage)
+    Interrupted = 130,      // ended by SIGINT (Ctrl+C), the status shells give it
 };
 
 constexpr int exitCode(ExitStatus status)

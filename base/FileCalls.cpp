@@ -1,8 +1,12 @@
 #include "FileCalls.h"
 
+#include <QList>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 int FileCalls::fault(Call, std::size_t &)
@@ -37,6 +41,41 @@ int FileCalls::lock(int fd, int operation)
 int FileCalls::createTemporary(QByteArray &nameTemplate)
 {
     return refused(Call::CreateTemporary) ? -1 : ::mkostemp(nameTemplate.data(), O_CLOEXEC);
+}
+
+int FileCalls::changeOwner(int fd, uid_t owner, gid_t group)
+{
+    return refused(Call::ChangeOwner) ? -1 : ::fchown(fd, owner, group);
+}
+
+int FileCalls::changeMode(int fd, mode_t mode)
+{
+    return refused(Call::ChangeMode) ? -1 : ::fchmod(fd, mode);
+}
+
+int FileCalls::copyAttributes(int from, int to)
+{
+    if (refused(Call::CopyAttributes))
+        return -1;
+    const ssize_t size = ::flistxattr(from, nullptr, 0);
+    if (size < 0)
+        return errno == ENOTSUP ? 0 : -1;
+    QByteArray names(size, '\0');
+    const ssize_t listed = ::flistxattr(from, names.data(), size_t(names.size()));
+    if (listed < 0)
+        return -1;
+    for (const QByteArray &name : names.left(listed).split('\0')) {
+        if (name.isEmpty())
+            continue;
+        const ssize_t length = ::fgetxattr(from, name.constData(), nullptr, 0);
+        if (length < 0)
+            return -1;
+        QByteArray value(length, '\0');
+        const ssize_t got = ::fgetxattr(from, name.constData(), value.data(), size_t(length));
+        if (got < 0 || ::fsetxattr(to, name.constData(), value.constData(), size_t(got), 0) != 0)
+            return -1;
+    }
+    return 0;
 }
 
 ssize_t FileCalls::write(int fd, const void *data, std::size_t size, off_t offset)

@@ -7,7 +7,8 @@
 
 // The system calls that create, change or replace a file, through one seam: a test can make any
 // one of them fail, cut a write short or end the program there, to show that a file is whole
-// whatever happens. The calls themselves are the system's.
+// whatever happens. The calls themselves are the system's. Calls that only look (stat, realpath,
+// read) and close are made directly.
 class FileCalls
 {
 public:
@@ -15,6 +16,9 @@ public:
         Open,
         Lock,
         CreateTemporary,
+        ChangeOwner,
+        ChangeMode,
+        CopyAttributes,
         Write,
         Flush,
         Rename,
@@ -29,6 +33,11 @@ public:
     int lock(int fd, int operation);
     // Creates and opens a new file from the template ("...XXXXXX"), which is changed to its name.
     int createTemporary(QByteArray &nameTemplate);
+    int changeOwner(int fd, uid_t owner, gid_t group);
+    int changeMode(int fd, mode_t mode);
+    // Copies every extended attribute of one file to another: its access control list among them
+    // (system.posix_acl_access). A file system without them has none to copy.
+    int copyAttributes(int from, int to);
     ssize_t write(int fd, const void *data, std::size_t size, off_t offset);
     int flush(int fd);
     int rename(const char *from, const char *to);

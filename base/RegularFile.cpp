@@ -4,9 +4,9 @@
 #include "FileErrors.h"
 #include "RunTimeError.h"
 
-#include <QFile>
 #include <QLocale>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -100,21 +100,41 @@ qint64 RegularFile::size() const
     return info.st_size;
 }
 
+bool RegularFile::isNamedBy(const QByteArray &path) const
+{
+    struct stat named
+    {
+    }, held{};
+    return ::stat(path.constData(), &named) == 0 && ::fstat(m_fd, &held) == 0 &&
+           named.st_dev == held.st_dev && named.st_ino == held.st_ino;
+}
+
 QByteArray RegularFile::readAll(qint64 limit) const
 {
     const qint64 expected = size();
     if (expected > limit)
         throw tooLarge(limit);
-    QFile file;
-    if (!file.open(m_fd, QIODevice::ReadOnly, QFile::DontCloseHandle) || !file.seek(0))
-        throw fileError(errno);
-    // One byte more than expected tells a file that grew past the limit meanwhile.
-    const QByteArray bytes = file.read(expected + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw fileError(EIO);
-    if (bytes.size() > limit)
-        throw tooLarge(limit);
-    return bytes;
+    // To its end, whatever size the system gives (a file under /proc says 0), and one byte past
+    // the limit at most: one more than expected tells a file that grew meanwhile.
+    QByteArray bytes;
+    qint64 chunk = expected + 1;
+    for (;;) {
+        const qsizetype had = bytes.size();
+        bytes.resize(had + qsizetype(std::min(chunk, limit + 1 - had)));
+        const ssize_t n = ::pread(m_fd, bytes.data() + had, size_t(bytes.size() - had), had);
+        if (n < 0 && errno == EINTR) {
+            bytes.resize(had);
+            continue;
+        }
+        if (n < 0)
+            throw fileError(errno);
+        bytes.resize(had + n);
+        if (n == 0)
+            return bytes;
+        if (bytes.size() > limit)
+            throw tooLarge(limit);
+        chunk = 64 * 1024;
+    }
 }
 
 void RegularFile::close()

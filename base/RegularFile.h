@@ -27,6 +27,8 @@ public:
     int fd() const { return m_fd; }
     // The size as the file is now.
     qint64 size() const;
+    // Whether the path names this very file now (not another put in its place, nor nothing).
+    bool isNamedBy(const QByteArray &path) const;
     // The whole file as it is now. A file larger than limit bytes is error 75 that names the
     // limit, so a huge file costs nothing.
     QByteArray readAll(qint64 limit) const;

@@ -1,3 +1,4 @@
+#include "CloseGuard.h"
 #include "ColorNumber.h"
 #include "DesktopServices.h"
 #include "GallowsFigure.h"
@@ -77,7 +78,8 @@ void revealWithRealPauses()
     letter.resize(44, 69);
     letter.setBackColor(kBack);
     window.show();
-    DesktopServices services;
+    CloseGuard guard;
+    DesktopServices services(guard);
     WordBoard wordBoard(*board, letter, services);
     wordBoard.DrawWordBoard(13);
     QElapsedTimer clock;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes the word file for the given number of seconds in all (default 60), from the seed corpora
 # in tests/fuzz/corpus, and fails on any finding. The target loads the bytes from memory and
-# makes the append round trip on a real file; half the time built plain for volume
-# (build-fuzz-plain/), half with AddressSanitizer and UBSan for depth (build-fuzz/).
+# adds entries made of them, in memory; half the time built plain for volume (build-fuzz-plain/),
+# half with AddressSanitizer and UBSan for depth (build-fuzz/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}

@@ -7,7 +7,7 @@ set -euo pipefail
 # What building and playing the game needs.
 packages=(
     cmake g++ make
-    qt6-base-dev qt6-base-dev-tools
+    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev
     libsdl2-dev libxcb1-dev
     fonts-liberation2 fonts-dejavu-core
 )
@@ -22,6 +22,7 @@ else
         clang libclang-rt-14-dev
         dpkg-dev file lintian devscripts
         weston qt6-wayland
+        stress-ng sway wtype
     )
 fi
 packages+=("$@")

@@ -6,7 +6,7 @@ start_xvfb() { # WORK: starts Xvfb on a free display (-noreset: quitting turns n
     Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$1/display" 2>/dev/null &
     xvfb_pid=$!
     for _ in $(seq 100); do
-        [ -s "$1/display" ] && xdotool getdisplaygeometry --display ":$(cat "$1/display")" >/dev/null 2>&1 && break
+        [ -s "$1/display" ] && DISPLAY=":$(cat "$1/display")" xdotool getdisplaygeometry >/dev/null 2>&1 && break
         sleep 0.1
     done
     export DISPLAY=":$(cat "$1/display")" XDG_RUNTIME_DIR="$1/runtime"

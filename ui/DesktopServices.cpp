@@ -1,5 +1,8 @@
 #include "DesktopServices.h"
 
+#include "CloseGuard.h"
+#include "WindowSystemGate.h"
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -39,14 +42,19 @@ QMessageBox::Icon iconFor(MessageBoxKind kind)
 
 } // namespace
 
-DesktopServices::DesktopServices(bool muted) : m_sound([this](int ms) { pause(ms); })
+DesktopServices::DesktopServices(CloseGuard &guard, bool muted)
+    : m_guard(guard), m_gate(std::make_unique<WindowSystemGate>(guard)),
+      m_sound([this](int ms) { pause(ms); })
 {
     m_sound.setMuted(muted);
 }
 
+DesktopServices::~DesktopServices() = default;
+
 MessageBoxAnswer DesktopServices::showMessage(const QString &text, const QString &title,
                                               MessageBoxKind kind)
 {
+    m_guard.endIfClosing();
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     // Words, definitions and the player's name come from the player or the word file: they are
@@ -62,7 +70,9 @@ MessageBoxAnswer DesktopServices::showMessage(const QString &text, const QString
     for (const auto &b : buttons)
         box.addButton(b.button);
     box.setDefaultButton(buttons.first().button);
+    QObject::connect(&m_guard, &CloseGuard::closingStarted, &box, &QMessageBox::reject);
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    m_guard.endIfClosing();
     for (const auto &b : buttons)
         if (b.button == pressed)
             return b.answer;
@@ -75,14 +85,21 @@ MessageBoxAnswer DesktopServices::showMessage(const QString &text, const QString
 
 void DesktopServices::playSound(const QString &name)
 {
+    m_guard.endIfClosing();
     m_sound.play(name);
 }
 
 void DesktopServices::pause(int milliseconds)
 {
+    m_guard.endIfClosing();
     if (milliseconds <= 0)
         return;
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    {
+        const WindowSystemGate::Hold hold(*m_gate);
+        QEventLoop loop;
+        QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        QObject::connect(&m_guard, &CloseGuard::closingStarted, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    m_guard.endIfClosing();
 }

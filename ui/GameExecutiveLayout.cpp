@@ -200,10 +200,10 @@ void GameExecutiveLayout::buildAddWordPanel(QWidget *form)
 
 void GameExecutiveLayout::setTabOrder()
 {
-    // By tab index; controls that take no focus are left out.
+    // As they stand on the screen; controls that take no focus are left out.
     QList<QWidget *> order(Letter.begin(), Letter.end());
     order << cmdReset << cmdAdult << cmdChild << cmdSignIn << txtName << cmdAddWord << cmdQuit
-          << optChildWord << optAdultWord << txtDefinition << txtWord << cmdAddWordtoDicitonary;
+          << txtWord << txtDefinition << optAdultWord << optChildWord << cmdAddWordtoDicitonary;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -169,12 +169,18 @@ void SoundPlayer::play(const QString &fileName)
         SDL_ClearQueuedAudio(m_device);
         SDL_QueueAudio(m_device, samples.constData(), static_cast<Uint32>(samples.size()));
     }
-    for (;;) {
-        const qint64 left = length - clock.elapsed();
-        const bool queued = m_device != 0 && SDL_GetQueuedAudioSize(m_device) > 0;
-        if (left <= 0 && !queued)
-            break;
-        m_wait(left > 0 ? static_cast<int>(std::min<qint64>(left, 10)) : 2);
+    try {
+        for (;;) {
+            const qint64 left = length - clock.elapsed();
+            const bool queued = m_device != 0 && SDL_GetQueuedAudioSize(m_device) > 0;
+            if (left <= 0 && !queued)
+                break;
+            m_wait(left > 0 ? static_cast<int>(std::min<qint64>(left, 10)) : 2);
+        }
+    } catch (...) { // a wait cut short (the game is closing): the sound stops with it
+        if (m_device != 0)
+            SDL_ClearQueuedAudio(m_device);
+        throw;
     }
     // The device still holds its last buffer.
     if (m_device != 0)

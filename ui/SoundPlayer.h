@@ -39,7 +39,7 @@ public:
     SoundPlayer &operator=(const SoundPlayer &) = delete;
 
     // Plays the file (a path as given, relative to the current directory) and returns when it
-    // has been heard to its end.
+    // has been heard to its end. A wait that throws stops the sound and passes the exception on.
     void play(const QString &fileName);
 
     // The stand-in tone: 16-bit signed mono samples at SampleRate.

@@ -11,8 +11,10 @@ namespace Characters {
 // The characters of the text, in order.
 QStringList of(const QString &text);
 qsizetype count(const QString &text);
-// Whether the text holds more than limit characters. So that a huge line costs nothing, one that
-// takes more than 32 units for every character it may hold counts as longer without a count.
+// Whether the text holds more than limit characters, however many accents each carries. Only the
+// start of a huge line is read.
 bool moreThan(const QString &text, qsizetype limit);
+// The text of its first n characters, reading no further than they reach.
+QString left(const QString &text, qsizetype n);
 
 } // namespace Characters

@@ -1,13 +1,18 @@
 #include "FileErrorPrompt.h"
 
 #include "IPlatformServices.h"
+#include "Utf8Text.h"
 
 void FileErrorPrompt::askToRetry(IPlatformServices &services, const RunTimeError &error)
 {
     switch (error.number()) {
     case ErrorNumber::FileNotFound:
     case ErrorNumber::PathNotFound:
-        services.showMessage(NotFoundText, NotFoundTitle, MessageBoxKind::Ok);
+        services.showMessage(error.filePath().isEmpty()
+                                 ? NotFoundText
+                                 : NotFoundText + QStringLiteral("\r\n\r\nFile: ") +
+                                       Utf8Text::shown(error.filePath()),
+                             NotFoundTitle, MessageBoxKind::Ok);
         throw GivenUp();
     case ErrorNumber::DiskNotReady:
         if (services.showMessage(NotReadyText, NotReadyTitle,

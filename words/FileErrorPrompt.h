@@ -25,7 +25,8 @@ public:
     const char *what() const noexcept override { return "file operation given up"; }
 };
 
-// Errors 53 and 76 show the not-found message (an OK box) and throw GivenUp; error 71 asks Retry
+// Errors 53 and 76 show the not-found message (an OK box), naming the file when the error
+// carries it, and throw GivenUp; error 71 asks Retry
 // or Cancel and returns on Retry, throws GivenUp on Cancel; any other error is thrown
 // again untouched, with nothing shown.
 void askToRetry(IPlatformServices &services, const RunTimeError &error);

@@ -44,10 +44,9 @@ QString quoted(const QString &word)
     constexpr qsizetype kLongest = 60;
     if (!Characters::moreThan(word, kLongest))
         return u'"' + WordFileChecker::printable(word) + u'"';
-    const QStringList characters = Characters::of(word);
     return QStringLiteral("\"%1...\" (%2 characters)")
-        .arg(WordFileChecker::printable(characters.first(kLongest).join(QString())),
-             QString::number(characters.size()));
+        .arg(WordFileChecker::printable(Characters::left(word, kLongest)),
+             QString::number(Characters::count(word)));
 }
 
 class Collector : public WordFileLoader::Sink
@@ -127,16 +126,18 @@ QString WordFileChecker::printable(const QString &text)
 {
     QString out;
     out.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u == u'\\')
+    for (const char32_t u : text.toUcs4()) { // a character beyond U+FFFF is one, not two halves
+        const QChar::Category category = QChar::category(u);
+        if (u == U'\\')
             out += QStringLiteral("\\\\");
         else if (u < 0x20 || (u >= 0x7f && u < 0xa0))
             out += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QChar(u'0'));
-        else if (c.category() == QChar::Other_Format)
-            out += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QChar(u'0'));
+        else if (category == QChar::Other_Format || category == QChar::Separator_Line ||
+                 category == QChar::Separator_Paragraph)
+            out += u > 0xffff ? QStringLiteral("\\U%1").arg(uint(u), 8, 16, QChar(u'0'))
+                              : QStringLiteral("\\u%1").arg(uint(u), 4, 16, QChar(u'0'));
         else
-            out += c;
+            out += QString::fromUcs4(&u, 1);
     }
     return out;
 }
@@ -156,7 +157,7 @@ WordFileChecker::Report WordFileChecker::check(const QByteArray &path)
 {
     Report report;
     TextFileReader reader(path);
-    WordFileLoader loader(reader, [](const RunTimeError &error) { throw error; });
+    WordFileLoader loader(reader, WordFileLoader::stopAtError);
     Collector collector(report);
     try {
         loader.load(collector);

@@ -32,7 +32,7 @@ public:
 
     // The text as it may be printed on a terminal: control characters (a NUL and escape
     // sequences among them) as \xNN, invisible format characters (such as those that turn text
-    // right to left) as \uNNNN, and a backslash doubled, so that a word file cannot forge or
-    // hide a finding.
+    // right to left, or tags) and line or paragraph separators as \uNNNN or \UNNNNNNNN, and a
+    // backslash doubled, so that a word file cannot forge or hide a finding.
     static QString printable(const QString &text);
 };

@@ -29,5 +29,7 @@ constexpr int MaxWordLength = 13;
 
 // The word file in the given program folder.
 QByteArray pathInFolder(const QByteArray &folder);
+// "adult" or "child", as the game names a level in what it says.
+QString levelName(qint16 level);
 
 } // namespace WordFileFormat

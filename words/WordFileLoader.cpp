@@ -10,6 +10,11 @@ WordFileLoader::WordFileLoader(ILineReader &reader, ErrorHandler onError)
     : m_reader(reader), m_onError(std::move(onError))
 {}
 
+void WordFileLoader::stopAtError(const RunTimeError &error)
+{
+    throw error;
+}
+
 int WordFileLoader::nextSlot(int &count) const
 {
     ++count;
@@ -35,7 +40,13 @@ QString WordFileLoader::explain(const RunTimeError &error)
 
 void WordFileLoader::load(Sink &sink)
 {
-    auto retry = [this](auto step) { return FileErrorPrompt::retrying(step, m_onError); };
+    // The handler is told the file (and the line), so that what it shows can name it.
+    auto onError = [this](const RunTimeError &error) {
+        RunTimeError placed = error;
+        placed.setPlace(m_reader.path(), m_reader.lineNumber());
+        m_onError(placed);
+    };
+    auto retry = [&onError](auto step) { return FileErrorPrompt::retrying(step, onError); };
     int adultCount = 0;
     int childCount = 0;
     try {

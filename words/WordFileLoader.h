@@ -37,6 +37,9 @@ public:
 
     WordFileLoader(ILineReader &reader, ErrorHandler onError);
 
+    // The error handler that carries out no step again: the error stops the load.
+    static void stopAtError(const RunTimeError &error);
+
     void load(Sink &sink);
 
     // What an error that stopped a load means for the word file, as a sentence without its full

@@ -19,7 +19,7 @@ bool canBePlayed(const QString &word)
 void load(MemoryLineReader &reader, WordFileSurvey &survey)
 {
     try {
-        WordFileLoader(reader, [](const RunTimeError &error) { throw error; }).load(survey);
+        WordFileLoader(reader, WordFileLoader::stopAtError).load(survey);
     } catch (const RunTimeError &) {
         // What was read before stays counted.
     }

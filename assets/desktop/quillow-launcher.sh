@@ -21,18 +21,26 @@ case "${XDG_DATA_HOME:-}" in
 *) data="${HOME:-}/.local/share/quillow" ;;
 esac
 words="$data/Dictionary.txt"
-if [ ! -e "$words" ]; then
+problem=
+if [ -L "$words" ] && [ ! -e "$words" ]; then
+    problem="$words is a symbolic link to $(readlink "$words"), which does not exist"
+elif [ ! -e "$words" ]; then
     # Copied under another name and then linked into place, so that a game started twice at
     # once never sees half a file and neither overwrites the other.
     if ! problem=$({ mkdir -p "$data" && cp "$shipped" "$words.$$" &&
-        { ln "$words.$$" "$words" 2>/dev/null || [ -e "$words" ]; }; } 2>&1); then
-        rm -f "$words.$$" 2>/dev/null
-        notice="Your own word file could not be made in $data: ${problem:-unknown error}
+        { ln "$words.$$" "$words" 2>/dev/null || [ -e "$words" ] ||
+            ln "$words.$$" "$words"; }; } 2>&1); then
+        problem=${problem:-it could not be copied there}
+    else
+        problem=
+    fi
+    rm -f "$words.$$" 2>/dev/null
+fi
+if [ -n "$problem" ]; then
+    notice="Your own word file could not be made in $data: $problem
 
 You can play with the shipped words, but the words you add cannot be kept."
-        echo "quillow: $notice" >&2
-        exec "$game" --words "$shipped" --notice "$notice" "$@"
-    fi
-    rm -f "$words.$$"
+    echo "quillow: $notice" >&2
+    exec "$game" --words "$shipped" --notice "$notice" "$@"
 fi
 exec "$game" --words "$words" "$@"

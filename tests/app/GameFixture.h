@@ -22,7 +22,9 @@ struct GameFixture
     explicit GameFixture(const QByteArray &wordFile)
     {
         writeBytes(wordFilePath(), wordFile);
-        window = std::make_unique<GameExecutive>(services, QFile::encodeName(wordFilePath()));
+        services.guard = &guard;
+        window =
+            std::make_unique<GameExecutive>(services, guard, QFile::encodeName(wordFilePath()));
         window->Form_Load();
         window->show();
         for (const auto &m : services.messages) // at start
@@ -120,6 +122,7 @@ struct GameFixture
     }
 
     QTemporaryDir folder;
+    CloseGuard guard;
     ScriptedServices services;
     std::unique_ptr<GameExecutive> window;
 
@@ -165,7 +168,7 @@ private:
     void closeIf(const QString &now)
     {
         if (closeAt == now)
-            closeAt.clear(), window->requestClose();
+            closeAt.clear(), guard.request();
     }
 
     QStringList met;

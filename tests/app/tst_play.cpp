@@ -139,7 +139,7 @@ private Q_SLOTS:
             "2 [16] Quillow cannot start: its word file could not be read.\n\nError ";
         QTest::newRow("missing") << QByteArray()
                                  << "1 [0] The path is not correct, or \r\nthe data file was not "
-                                    "found in the project's folder.";
+                                    "found in the project's folder.\r\n\r\nFile: %1";
         QTest::newRow("a star line last")
             << QByteArray("Cat\r\n*Owl\r\n")
             << cannot + "62: Input past end of file.\nThe last word is marked \"*\" as an adult "
@@ -158,12 +158,13 @@ private Q_SLOTS:
         const QString path = folder.filePath("Dictionary.txt");
         QVERIFY(file.isNull() ||
                 (file == "folder" ? QDir().mkdir(path) : (writeBytes(path, file), true)));
+        CloseGuard guard;
         ScriptedServices services;
         services.onMessage = [](const ScriptedServices::Message &) {
             for (QWidget *w : QApplication::topLevelWidgets())
                 QVERIFY(!w->isVisible());
         };
-        const int status = runQuillow(services, QFile::encodeName(path));
+        const int status = runQuillow(services, guard, QFile::encodeName(path));
         QCOMPARE(services.messages.size(), 1);
         QCOMPARE(QString("%1 [%2] %3")
                      .arg(status)

@@ -23,16 +23,39 @@ headless=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 expect 64 "quillow: --words needs the name of a word file" "$1" --words=
 expect 64 'not an option such as "-h" (a file of that name can be given as "./-h")' "$1" --words -h
 expect 64 "$usage" "$1" --words --version
-expect 64 "Missing value after '--words'" "${headless[@]}" QT_QPA_PLATFORM=offscreen "$1" --words
+# A wrong command line is told as such first, with or without a desktop.
+expect 64 "Missing value after '--words'" "${headless[@]}" "$1" --words
+expect 64 "Unknown option 'bogus'" "${headless[@]}" "$1" --bogus
+expect 64 'unexpected "b"' "${headless[@]}" "$1" --words a b
 expect 0 "quillow 1.0.0" "${headless[@]}" "$1" --version
 expect 0 "--words <FILE>" "${headless[@]}" "$1" --help
 expect 4 "needs a graphical desktop, but none answers (neither DISPLAY nor WAYLAND_DISPLAY is set)" \
     "${headless[@]}" "$1" --words words.txt
 expect 4 "(DISPLAY=:999 WAYLAND_DISPLAY=)" env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:999 "$1"
+# A display, X11 or Wayland, that takes the connection and never answers: told after 10 s;
+# before that, a logout's SIGTERM ends the game at once.
+perl -MIO::Socket::INET -e 'my $s = IO::Socket::INET->new(LocalAddr => "127.0.0.1:6099", Listen => 5,
+    ReuseAddr => 1) or exit 1; sleep 60' &
+perl -MIO::Socket::UNIX -e 'my $s = IO::Socket::UNIX->new(Local => "mute-wayland", Listen => 5); sleep 60' &
+sleep 0.5
+expect 4 "(DISPLAY=127.0.0.1:99 WAYLAND_DISPLAY=)" \
+    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=127.0.0.1:99 timeout 20 "$1" &
+expect 4 "WAYLAND_DISPLAY=$PWD/mute-wayland)" env -u DISPLAY QT_QPA_PLATFORM=wayland \
+    WAYLAND_DISPLAY="$PWD/mute-wayland" timeout 20 "$1" &
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=127.0.0.1:99 "$1" 2>/dev/null &
+sleep 1
+kill -TERM $!
+wait $! || { echo "FAIL: SIGTERM while the display does not answer: status $?" >&2; failed=1; }
+wait %3 %4 || failed=1
+kill %1 %2
 printf 'Cat\r\n\xffOwl\r\nA bird\r\n' >$'w\xff.txt'
 expect 124 "invalid style override" timeout 2 env QT_QPA_PLATFORM=offscreen "$1" -style none --words $'w\xff.txt'
 expect 1 'w\xff.txt:2: warning: bytes that are not UTF-8' "$2" $'w\xff.txt'
 expect 3 "the report could not be written: No space left on device" sh -c '"$0" "$1" >/dev/full' "$2" $'w\xff.txt'
+expect 3 "the report could not be written: Bad file descriptor" sh -c '"$0" "$1" >&-' "$2" $'w\xff.txt'
+# A file whose size the system gives as 0 is read to its end, not as its first byte.
+{ "$2" /proc/self/status || true; } | grep -Eq '\([0-9]{3,} characters\) has more than 13' ||
+    { echo "FAIL: /proc/self/status was not read to its end" >&2; failed=1; }
 expect 64 "usage: quillow-check-words [FILE]" "$2" --words
 expect 0 "Exit status: 0 when nothing was found" "$2" --help
 mkfifo fifo
@@ -45,5 +68,8 @@ done
 expect 2 ": Is a directory" "$2" .
 expect 2 "The file is larger than 8 MiB, the most it may hold" "$2" more
 expect 0 "1 adult words, 1 child words; 0 findings" "$2" 8MiB
+# One word of 8 MB among 1000 costs a few times its size, not one string per character.
+{ printf 'Cat%d\r\n' $(seq 1000); printf '%8000000s\r\n' '' | tr ' ' x; } >long-word
+expect 1 "(8000000 characters)" prlimit --as=300000000 "$2" long-word
 [ $failed = 0 ] && echo "cli: passed"
 exit $failed

@@ -19,7 +19,7 @@ done
 deb=$(ls "$work"/one/quillow_1.0.0_amd64.deb)
 cmp "$deb" "$work"/two/*.deb || fail "two builds of the package differ"
 dpkg-deb -f "$deb" Package Architecture Section Depends | tr '\n' ' ' |
-    grep -q "^Package: quillow Architecture: amd64 Section: games Depends: .*fonts-liberation2.*libqt6widgets6.*libsdl2" ||
+    grep -q "^Package: quillow Architecture: amd64 Section: games Depends: .*fonts-liberation2.*qt6-base-abi (= 6\.[0-9.]*).*libqt6widgets6.*libsdl2" ||
     fail "control fields: $(dpkg-deb -f "$deb")"
 lintian "$deb" >"$work/lintian" 2>&1 || true
 ! grep -E '^(E|W):' "$work/lintian" || fail "lintian reports errors or warnings"
@@ -51,4 +51,8 @@ cmp "$HOME/data/quillow/Dictionary.txt" "$root/usr/lib/quillow/Dictionary.txt" |
 [ "$(words relative)" = "$HOME/.local/share/quillow/Dictionary.txt" ] || fail "a relative XDG_DATA_HOME was used"
 [ "$(words /proc/quillow)" = "$root/usr/lib/quillow/Dictionary.txt" ] || fail "no data folder: not the shipped file"
 grep -q "could not be made in /proc/quillow" "$work/stderr" || fail "no data folder: no reason given"
+mkdir -p "$HOME/gone/quillow" && ln -s "$HOME/nowhere/words.txt" "$HOME/gone/quillow/Dictionary.txt"
+[ "$(words "$HOME/gone")" = "$root/usr/lib/quillow/Dictionary.txt" ] || fail "a link to nothing: not the shipped file"
+grep -q "Dictionary.txt is a symbolic link to $HOME/nowhere/words.txt, which does not exist" "$work/stderr" ||
+    fail "a link to nothing: $(cat "$work/stderr")"
 echo "package: passed"

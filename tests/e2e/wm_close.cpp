@@ -23,7 +23,9 @@ int main(int argc, char *argv[])
     event.type = atom("WM_PROTOCOLS");
     event.data.data32[0] = atom("WM_DELETE_WINDOW");
     xcb_send_event(x, 0, event.window, XCB_EVENT_MASK_NO_EVENT, (const char *)&event);
-    xcb_flush(x);
+    // A round trip before going: on a busy machine the X server drops the requests of a client
+    // that has already hung up, and the close would never reach the window.
+    std::free(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));
     xcb_disconnect(x);
     return 0;
 }

@@ -1,21 +1,18 @@
 // libFuzzer target: arbitrary bytes as the word file. They load, or stop the load with one of the
-// two errors a file's content can cause; never a crash, a hang or a leak. Then, on the disk, an
-// adult and a child entry are added: each append succeeds, and the file loads with the old
-// entries and the new one after them, or is refused with a message and leaves the file as it was
-// (a full level, a file that does not load).
+// two errors a file's content can cause; never a crash, a hang or a leak. Then entries made of
+// the input's own bytes, as a player might type or paste them, go through the add-word panel's
+// checks and the add's plan: an entry that both accept, written after the file's bytes, gives
+// back the file's old entries and then exactly that entry.
 
+#include "EntryPlan.h"
 #include "MemoryLineReader.h"
+#include "NewEntryCheck.h"
 #include "RunTimeError.h"
-#include "ScriptedServices.h"
-#include "TestFiles.h"
-#include "WordFileAppender.h"
+#include "WordFileFormat.h"
 #include "WordFileLoader.h"
 
-#include <QFileInfo>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -32,7 +29,7 @@ std::optional<QStringList> entries(const QByteArray &bytes)
     } sink;
     MemoryLineReader reader(bytes);
     try {
-        WordFileLoader(reader, [](const RunTimeError &error) { throw error; }).load(sink);
+        WordFileLoader(reader, WordFileLoader::stopAtError).load(sink);
         return sink.list;
     } catch (const RunTimeError &error) {
         if (error.number() != ErrorNumber::InputPastEndOfFile &&
@@ -42,28 +39,33 @@ std::optional<QStringList> entries(const QByteArray &bytes)
     }
 }
 
+// Text typed or pasted into a box: any UTF-16 units, lone surrogates and byte-order marks among
+// them, taken from the input's last bytes.
+QString typed(const QByteArray &bytes, qsizetype from, qsizetype units)
+{
+    const QByteArray part = bytes.right(from).left(units * 2);
+    return QString(reinterpret_cast<const QChar *>(part.constData()), part.size() / 2);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const char *data, std::size_t size)
 {
-    QByteArray bytes(data, qsizetype(size));
-    std::optional<QStringList> before = entries(bytes);
-    // In memory where the system has it: flushing costs nothing there.
-    static QTemporaryDir folder(QFileInfo::exists("/dev/shm") ? "/dev/shm/quillow-fuzz" : "");
-    const QString file = folder.filePath("words");
-    writeBytes(file, bytes);
-    for (const QString &entry : {"1Owl|A bird", "0Newt|"}) {
-        ScriptedServices services;
-        const QStringList lines =
-            entry[0] == '1' ? QStringList{"*Owl", "A bird"} : QStringList{"Newt"};
-        const bool room =
-            before && before->filter(QRegularExpression('^' + entry.left(1))).size() < 1000;
-        const bool added = WordFileAppender(services, QFile::encodeName(file)).append(lines);
-        const QByteArray now = readBytes(file);
-        if (added != room || added != services.messages.isEmpty() ||
-            (added ? entries(now) != *before + QStringList(entry) : now != bytes))
+    const QByteArray bytes(data, qsizetype(size));
+    const std::optional<QStringList> before = entries(bytes);
+    const EntryPlan plan(bytes);
+    for (const qint16 level : {WordFileFormat::AdultLevel, WordFileFormat::ChildLevel}) {
+        const QString word = typed(bytes, 40, 8), definition = typed(bytes, 24, 12);
+        if (checkNewEntry(word, definition, level))
+            continue;
+        const auto planned = plan.bytesFor(word, definition, level);
+        if (!std::holds_alternative<QByteArray>(planned))
+            continue;
+        const QString entry = QString::number(level) + word + '|' +
+                              (level == WordFileFormat::AdultLevel ? definition : QString());
+        if (!before ||
+            entries(bytes + std::get<QByteArray>(planned)) != *before + QStringList(entry))
             std::abort();
-        bytes = now, before = entries(now);
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CloseGuard.h"
 #include "IPlatformServices.h"
 
 #include <QList>
@@ -9,6 +10,8 @@
 
 // Platform services for tests: message boxes are answered from a script, sounds and pauses only
 // recorded. The hooks run after the event is recorded, so a test can look at the window then.
+// Given the game's close guard, they keep its rules as the desktop's do: once it is closing,
+// every call throws.
 struct ScriptedServices : IPlatformServices
 {
     struct Message
@@ -28,17 +31,37 @@ struct ScriptedServices : IPlatformServices
     MessageBoxAnswer showMessage(const QString &text, const QString &title,
                                  MessageBoxKind kind) override
     {
+        endIfClosing();
         messages.append({text, title, int(kind)});
         auto answer = kind == MessageBoxKind::RetryCancelQuestion ? MessageBoxAnswer::Cancel
                                                                   : MessageBoxAnswer::Ok;
         if (!answers.empty())
             answer = answers.front(), answers.pop_front();
         onMessage(messages.last());
+        endIfClosing();
         return answer;
     }
-    void playSound(const QString &name) override { onSound(name); }
+    void playSound(const QString &name) override
+    {
+        endIfClosing();
+        onSound(name);
+        endIfClosing();
+    }
     void pause(int milliseconds) override
     {
-        ++pauses, pausedMilliseconds += milliseconds, onPause();
+        endIfClosing();
+        ++pauses;
+        pausedMilliseconds += milliseconds;
+        onPause();
+        endIfClosing();
+    }
+
+    const CloseGuard *guard = nullptr;
+
+private:
+    void endIfClosing() const
+    {
+        if (guard)
+            guard->endIfClosing();
     }
 };

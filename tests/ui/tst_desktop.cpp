@@ -1,13 +1,20 @@
-// The desktop's services: Qt message boxes as the game numbers them, and sounds through SDL's
-// disk audio driver, which writes what the device is given to a file.
+// The desktop's services: Qt message boxes as the game numbers them, sounds through SDL's disk
+// audio driver, which writes what the device is given to a file, and how each ends when the game
+// closes.
 
+#include "ChildProcess.h"
+#include "CloseGuard.h"
 #include "DesktopServices.h"
+#include "ProgramEnd.h"
 #include "TestFiles.h"
 #include "WavFile.h"
+
+#include <qpa/qwindowsysteminterface.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -15,6 +22,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <csignal>
 #include <sys/stat.h>
 
 class TestDesktop : public QObject
@@ -23,6 +31,7 @@ class TestDesktop : public QObject
 
 private:
     QTemporaryDir m_dir;
+    CloseGuard m_guard;
 
 private Q_SLOTS:
     void initTestCase()
@@ -66,7 +75,7 @@ private Q_SLOTS:
             press ? box->button(QMessageBox::StandardButton(press))->click()
                   : QTest::keyClick(box, Qt::Key_Escape);
         });
-        const auto answer = DesktopServices().showMessage(text, title, MessageBoxKind(kind));
+        const auto answer = DesktopServices(m_guard).showMessage(text, title, MessageBoxKind(kind));
         QCOMPARE(QString::number(int(answer)), QString(QTest::currentDataTag()).left(1));
         QCOMPARE(shown, seen + "|0|<b>Owl</b><img src=\"fifo\">\nThe end.|" + title);
     }
@@ -84,7 +93,7 @@ private Q_SLOTS:
                 QFile::remove("played.raw");
                 QElapsedTimer clock;
                 clock.start();
-                DesktopServices().playSound(name);
+                DesktopServices(m_guard).playSound(name);
                 QVERIFY(clock.elapsed() >= (name == "noise.wav" ? 400 : 200));
                 const QByteArray sound = name == "noise.wav" ? noise : SoundPlayer::fallbackTone();
                 const QByteArray played = readBytes("played.raw");
@@ -121,6 +130,149 @@ private Q_SLOTS:
         const QByteArray samples = SoundPlayer::load("odd.wav");
         QCOMPARE(samples.size() / 2 * 1000 / SoundPlayer::SampleRate, played);
         QVERIFY(samples.count(QByteArray(2, '\0')) <= samples.size() / 8); // not silence
+    }
+
+    // Once the game is closing, a wait or a box that is under way ends at once, and the call
+    // throws instead of returning, as it does for a wait or a box asked for afterwards.
+    void closingEndsEveryWaitAndBox_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<bool>("closedBefore");
+        for (const bool before : {false, true})
+            for (const char *call : {"pause", "sound", "box"})
+                QTest::addRow("%s, closed %s", call, before ? "before" : "meanwhile")
+                    << call << before;
+    }
+
+    void closingEndsEveryWaitAndBox()
+    {
+        QFETCH(QString, call);
+        QFETCH(bool, closedBefore);
+        QVERIFY(WavFile::write("long.wav", QByteArray(5 * SoundPlayer::SampleRate * 2, '\1'),
+                               SoundPlayer::SampleRate));
+        CloseGuard guard;
+        DesktopServices services(guard);
+        int boxes = 0;
+        QTimer watch; // counts the boxes that open
+        QObject::connect(&watch, &QTimer::timeout,
+                         [&] { boxes += !!QApplication::activeModalWidget(); });
+        watch.start(5);
+        if (closedBefore)
+            guard.request(ExitStatus::Interrupted);
+        else
+            QTimer::singleShot(100, [&] { guard.request(ExitStatus::Interrupted); });
+        QElapsedTimer clock;
+        clock.start();
+        int status = -1;
+        try {
+            if (call == "pause")
+                services.pause(5000);
+            else if (call == "sound")
+                services.playSound("long.wav");
+            else
+                services.showMessage("The word is: Bee.", "Won", MessageBoxKind::Ok);
+        } catch (const ProgramEnd &end) {
+            status = end.exitStatus();
+        }
+        QCOMPARE(status, 130);
+        QVERIFY2(clock.elapsed() < 2500, "the wait went on after the close");
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(boxes > 0, call == "box" && !closedBefore);
+    }
+
+    // During a pause the player's keys wait, in their order, until the pause is over; a close
+    // request for the game's window does not wait, and one for a message box is the box's own.
+    void keysWaitForAPauseButACloseDoesNot_data()
+    {
+        QTest::addColumn<QString>("during");
+        QTest::addColumn<QString>("typedDuring"); // what the box holds halfway through the pause
+        QTest::addColumn<QString>("typedAfter");
+        QTest::addColumn<bool>("closing");
+        QTest::newRow("keys") << "ab"
+                              << ""
+                              << "ab" << false;
+        QTest::newRow("keys, then the window closed") << "ab close"
+                                                      << ""
+                                                      << "" << true;
+        QTest::newRow("a box's close") << "dialog close"
+                                       << ""
+                                       << "" << false;
+    }
+
+    void keysWaitForAPauseButACloseDoesNot()
+    {
+        QFETCH(QString, during);
+        QFETCH(QString, typedDuring);
+        QFETCH(QString, typedAfter);
+        QFETCH(bool, closing);
+        CloseGuard guard;
+        DesktopServices services(guard);
+        QLineEdit box;
+        QWidget dialog(nullptr, Qt::Dialog);
+        dialog.show();
+        box.show();
+        box.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QWindow *window = box.windowHandle();
+        QString halfway;
+        QTimer::singleShot(50, [&] {
+            for (const QString &step : during.split(' ')) {
+                if (step == "close")
+                    QWindowSystemInterface::handleCloseEvent(window);
+                else if (step == "dialog")
+                    window = dialog.windowHandle();
+                else
+                    for (const QChar c : step)
+                        for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease})
+                            QWindowSystemInterface::handleKeyEvent(
+                                window, type, Qt::Key_A + (c.unicode() - 'a'), Qt::NoModifier, c);
+            }
+        });
+        QTimer::singleShot(150, [&] { halfway = box.text(); });
+        try {
+            services.pause(300);
+        } catch (const ProgramEnd &) {
+        }
+        QTest::qWait(50);
+        QCOMPARE(halfway, typedDuring);
+        QCOMPARE(box.text(), typedAfter);
+        QCOMPARE(guard.isClosing(), closing);
+        QCOMPARE(dialog.isVisible(), during != "dialog close");
+    }
+
+    // SIGTERM, SIGHUP and SIGINT close the game: heard through the event loop once it listens
+    // (the game then ends by its own path), or ending the program at once before.
+    void signalsCloseTheGame_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("ignoredAtStart");
+        QTest::addColumn<bool>("listening");
+        QTest::addColumn<int>("status"); // 99: the program went on
+        QTest::newRow("SIGTERM before the loop listens") << SIGTERM << false << false << 0;
+        QTest::newRow("SIGINT before the loop listens") << SIGINT << false << false << 130;
+        QTest::newRow("SIGTERM heard") << SIGTERM << false << true << 0;
+        QTest::newRow("SIGHUP heard") << SIGHUP << false << true << 0;
+        QTest::newRow("SIGINT heard") << SIGINT << false << true << 130;
+        QTest::newRow("SIGINT ignored from the start, as in a background job")
+            << SIGINT << true << true << 99;
+    }
+
+    void signalsCloseTheGame()
+    {
+        QFETCH(int, signal);
+        QFETCH(bool, ignoredAtStart);
+        QFETCH(bool, listening);
+        QFETCH(int, status);
+        const int ended = inChild([&] {
+            std::signal(signal, ignoredAtStart ? SIG_IGN : SIG_DFL);
+            CloseGuard guard(CloseGuard::Signals::Caught);
+            if (listening)
+                guard.listen();
+            ::raise(signal);
+            QTest::qWait(100);
+            return guard.isClosing() ? exitCode(guard.exitStatus()) : 99;
+        });
+        QCOMPARE(ended, status);
     }
 };
 

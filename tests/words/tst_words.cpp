@@ -4,6 +4,7 @@
 
 #include "CDicitionaryInterface.h"
 #include "CSecretWord.h"
+#include "EntryPlan.h"
 #include "MemoryLineReader.h"
 #include "NewEntryCheck.h"
 #include "ProgramEnd.h"
@@ -43,7 +44,7 @@ QString load(const QByteArray &bytes)
     } sink;
     MemoryLineReader reader(bytes, "words.txt");
     try {
-        WordFileLoader(reader, [](const RunTimeError &e) { throw e; }).load(sink);
+        WordFileLoader(reader, WordFileLoader::stopAtError).load(sink);
     } catch (const RunTimeError &e) {
         sink.out
             << QString("error %1 @%2 in %3").arg(e.number()).arg(e.lineNumber()).arg(e.filePath());
@@ -111,6 +112,10 @@ private Q_SLOTS:
         QTest::newRow("characters as seen")
             << (seen + "\r\n" + seen + "b").toUtf8()
             << "child 1: " + seen + " @1\nskipped: " + seen + "b @2";
+        const QString accented = ("a" + QString(40, QChar(0x301))).repeated(13); // 533 units
+        QTest::newRow("13 characters, however many accents each carries")
+            << (accented + "\r\n" + accented + "b").toUtf8()
+            << "child 1: " + accented + " @1\nskipped: " + accented + "b @2";
         QTest::newRow("1000 each") << entries("c", 1000, false) + entries("a", 1000, true)
                                    << "adult 1000: a1000 | d @2999";
         QTest::newRow("1001st child")
@@ -177,31 +182,103 @@ private Q_SLOTS:
 
     void newEntryIsChecked_data()
     {
-        QTest::addColumn<QString>("entry");   // level|word|definition
-        QTest::addColumn<QString>("refusal"); // title, the box, a part of the text
-        const char *rows[][2] = {{"0|Ca\nt|x", "Word not accepted, word, one line"},
-                                 {"1|Cat|a\r", "Word not accepted, definition, one line"},
-                                 {"0|Cat|a\n\t", ""},
-                                 {"0|Ca\x1b[2Jt|", "Word not accepted, word, control"},
-                                 {"1|Owl|a\x7f", "Word not accepted, definition, control"},
-                                 {"0|😀😀😀😀😀😀😀😀😀😀😀😀😀😀|", "Word too long, word, "},
-                                 {"0|😀😀😀😀😀😀😀😀😀😀😀😀 |", ""},
-                                 {"0|*Star|", "Word not accepted, word, \"*\""},
-                                 {"1|*Star|x", ""}};
-        for (const auto &row : rows)
-            QTest::addRow("%d", int(&row - rows)) << QString(row[0]) << QString(row[1]);
+        QTest::addColumn<qint16>("level");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("definition");
+        QTest::addColumn<QString>("title"); // empty: accepted
+        QTest::addColumn<bool>("inDefinition");
+        QTest::addColumn<QString>("saying"); // a part of the text
+        auto row = [](const char *tag, qint16 level, const QString &word, const QString &definition,
+                      const QString &title = {}, bool inDefinition = false,
+                      const QString &saying = {}) {
+            QTest::newRow(tag) << level << word << definition << title << inDefinition << saying;
+        };
+        row("a line break in a word", 0, "Ca\nt", "x", "Word not accepted", false, "one line");
+        row("a line break in a definition", 1, "Cat", "a\r", "Word not accepted", true, "one line");
+        row("a child word's definition is not read", 0, "Cat", "a\n\t");
+        row("an escape sequence in a word", 0, "Ca\x1b[2Jt", "", "Word not accepted", false,
+            "control");
+        row("a delete in a definition", 1, "Owl", "a\x7f", "Word not accepted", true, "control");
+        row("fourteen emoji", 0, QString("😀").repeated(14), "", "Word too long");
+        row("twelve emoji and a blank", 0, QString("😀").repeated(12) + ' ', "");
+        row("13 letters with 40 accents each", 0, ("a" + QString(40, QChar(0x301))).repeated(13),
+            "");
+        row("a child word that begins with a star", 0, "*Star", "", "Word not accepted", false,
+            "\"*\"");
+        row("an adult word that does", 1, "*Star", "x");
     }
 
     void newEntryIsChecked()
     {
-        QFETCH(QString, entry);
+        QFETCH(qint16, level);
+        QFETCH(QString, word);
+        QFETCH(QString, definition);
+        QFETCH(QString, title);
+        QFETCH(bool, inDefinition);
+        QFETCH(QString, saying);
+        const auto got = checkNewEntry(word, definition, level);
+        QCOMPARE(got ? got->title : QString(), title);
+        QVERIFY(!got || (got->field == EntryRefusal::Field::Definition) == inDefinition);
+        QVERIFY(!got || got->text.contains(saying));
+    }
+
+    // What an add writes after the file's bytes, or why it writes nothing; what it writes reads
+    // back as the file's old entries and then exactly the new one.
+    void anAddWritesWhatReadsBack_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<qint16>("level");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("definition");
+        QTest::addColumn<QByteArray>("written"); // null: refused
+        QTest::addColumn<QString>("refusal");    // its title
+        auto added = [](const char *tag, const QByteArray &contents, qint16 level,
+                        const QString &word, const QString &definition, const QByteArray &written) {
+            QTest::newRow(tag) << contents << level << word << definition << written << QString();
+        };
+        auto refused = [](const char *tag, const QByteArray &contents, qint16 level,
+                          const QString &word, const QString &title) {
+            QTest::newRow(tag) << contents << level << word << QString("d") << QByteArray()
+                               << title;
+        };
+        added("a child word after the last line", "Cat\r\n", 0, "Dog", "x", "Dog\r\n");
+        added("an adult word and its definition", "Cat\r\n", 1, "Owl", "A bird",
+              "*Owl\r\nA bird\r\n");
+        added("a last line without its end is ended first", "Cat", 0, "Dog", "", "\r\nDog\r\n");
+        const QChar bom(0xFEFF); // a string literal's would be dropped as it is decoded
+        refused("a byte-order mark before a star, in an empty file", "", 0, bom + QString("*Owl"),
+                "Word not accepted");
+        refused("the same after other words", "Cat\r\n", 0, bom + QString("*Owl"),
+                "Word not accepted");
+        added("after an adult word's star, it stays", "Cat\r\n", 1, bom + QString("Owl"), "d",
+              "*\xEF\xBB\xBFOwl\r\nd\r\n");
+        added("a byte-order mark inside a word stays", "Cat\r\n", 0, QString("O") + bom + "wl", "",
+              "O\xEF\xBB\xBFwl\r\n");
+        refused("half of a character", "Cat\r\n", 0, QString(QChar(0xD800)), "Word not accepted");
+        refused("a file that does not load as it is", "Cat\r\n*Owl", 0, "Dog", "Error");
+        refused("a full level", entries("c", 1000, false), 0, "Dog", "Dictionary full");
+    }
+
+    void anAddWritesWhatReadsBack()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(qint16, level);
+        QFETCH(QString, word);
+        QFETCH(QString, definition);
+        QFETCH(QByteArray, written);
         QFETCH(QString, refusal);
-        const QStringList e = entry.split('|');
-        const auto got = checkNewEntry(e[1], e[2], e[0].toShort());
-        const bool word = got && got->field == EntryRefusal::Field::Word;
-        QCOMPARE(got ? got->title + (word ? ", word" : ", definition") : "",
-                 refusal.section(", ", 0, 1));
-        QVERIFY(!got || got->text.contains(refusal.section(", ", 2)));
+        const auto planned = EntryPlan(contents).bytesFor(word, definition, level);
+        const auto *bytes = std::get_if<QByteArray>(&planned);
+        QCOMPARE(bytes ? *bytes : QByteArray(), written);
+        QCOMPARE(bytes ? QString() : std::get<EntryRefusal>(planned).title, refusal);
+        if (!bytes)
+            return;
+        const QString before = load(contents), after = load(contents + *bytes);
+        QVERIFY(after.startsWith(before));
+        const QString added = after.mid(before.size()).trimmed();
+        QVERIFY(!added.contains('\n'));
+        QCOMPARE(added.section(": ", 1).section(" @", 0, 0),
+                 level ? word + " | " + definition : word);
     }
 
     // The checker's findings, each as "line severity" and the start of what it is about, "|"
@@ -210,26 +287,29 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("findings");
-        const char *rows[][2] = {
-            {"*Owl\r\nA bird\r\nCat\r\n", ""},
-            {"*Owl\r\n\r\nice cream\r\nExtraordinarily\r\nCAT\r\ncat\r\n\r\nX-ray\r\n*Owl\r\nd",
+        const char *rows[][3] = {
+            {"a good file", "*Owl\r\nA bird\r\nCat\r\n", ""},
+            {"what the game skips or can never win",
+             "*Owl\r\n\r\nice cream\r\nExtraordinarily\r\nCAT\r\ncat\r\n\r\nX-ray\r\n*Owl\r\nd",
              "2 W the adult word \"Owl\" has an empty definition|3 W \"ice cream\" has a space, "
              "which no|4 W \"Extraordinarily\" has more than 13|6 W \"cat\" is already a child "
              "word at line 5|7 W an empty child word|8 W \"X-ray\" has \"-\", which|9 W \"Owl\" "
              "is already an adult word at line 1"},
-            {"*Caf\xE9\r\nd\r\n*😀\t\r\nd",
+            {"text that is not UTF-8, a tab, no child word", "*Caf\xE9\r\nd\r\n*😀\t\r\nd",
              "1 W \"Caf\uFFFD\" has \"\uFFFD\", which|1 W bytes that are not UTF-8|"
              "3 W \"😀\\x09\" has \"😀\", a tab, which|0 W no child word that can be played"},
-            {"", "0 E no word in the file can be played: The file is empty"},
-            {"Cat\nDog\n", "1 W \"Cat\\x0aDog\\x0a\" has a line feed|0 E no word in the file "
-                           "can be played: Its lines end"},
-            {"\xFE\xFF\x01\x43",
+            {"an empty file", "", "0 E no word in the file can be played: The file is empty"},
+            {"line feeds alone", "Cat\nDog\n",
+             "1 W \"Cat\\x0aDog\\x0a\" has a line feed|0 E no word in the file can be played: Its "
+             "lines end"},
+            {"UTF-16", "\xFE\xFF\x01\x43",
              "1 W|1 W|0 E no word in the file can be played: The file is saved as UTF-16"},
-            {"Extraordinarily",
+            {"every word too long", "Extraordinarily",
              "1 W|0 E no word in the file can be played: Every word in it has more than"},
-            {"Cat\r\n*Dog", "2 E the last word is marked \"*\" as an adult word, but"}};
+            {"a star line last", "Cat\r\n*Dog",
+             "2 E the last word is marked \"*\" as an adult word, but"}};
         for (const auto &row : rows)
-            QTest::addRow("%d", int(&row - rows)) << QByteArray(row[0]) << QString(row[1]);
+            QTest::newRow(row[0]) << QByteArray(row[1]) << QString(row[2]);
     }
 
     void checkerReportsByLine()
@@ -256,6 +336,9 @@ private Q_SLOTS:
         QCOMPARE(WordFileChecker::printable(QString("a\x1b]0\x07") + QChar(0) +
                                             QString::fromUtf8("\x7f\xc2\x85\\x1b %1 é\u202e")),
                  QString::fromUtf8("a\\x1b]0\\x07\\x00\\x7f\\x85\\\\x1b %1 é\\u202e"));
+        // Tags beyond the first 65,536 code points, line and paragraph separators: invisible too.
+        QCOMPARE(WordFileChecker::printable(QString::fromUtf8("O\U000E0041\u2028w\u2029l😀")),
+                 QString::fromUtf8("O\\U000e0041\\u2028w\\u2029l😀"));
         const QByteArray bytes =
             "é€😀 \xDF\xBF\xED\x9F\xBF\xF4\x8F\xBF\xBF a\xFF"
             "b\x80 \xC0\xAF\xE0\x80\xAF \xED\xA0\x80 \xF4\x90\x80\x80 \xE2\x82";
