@@ -1,5 +1,6 @@
 #include "GameExecutive.h"
 
+#include "Announcer.h"
 #include "CDicitionaryInterface.h"
 #include "CSecretWord.h"
 #include "CloseGuard.h"
@@ -12,7 +13,7 @@
 #include "Integer16.h"
 #include "NewEntryCheck.h"
 #include "PictureBox.h"
-#include "SpokenDescription.h"
+#include "SpokenNews.h"
 #include "WordFileAppender.h"
 #include "WordFileFormat.h"
 
@@ -53,9 +54,17 @@ GameExecutive::~GameExecutive() = default;
 
 void GameExecutive::connectHandlers()
 {
-    auto on = [this](QAbstractButton *button, void (GameExecutive::*handler)()) {
-        connect(button, &QAbstractButton::clicked, this,
-                [this, handler] { m_runner.run([this, handler] { (this->*handler)(); }); });
+    // A click that had to wait its turn counts only if its button can still be clicked.
+    auto clickable = [](const QAbstractButton *button) {
+        return button->isVisible() && button->isEnabled();
+    };
+    auto on = [this, clickable](QAbstractButton *button, void (GameExecutive::*handler)()) {
+        connect(button, &QAbstractButton::clicked, this, [this, clickable, button, handler] {
+            m_runner.run([=, this] {
+                if (clickable(button))
+                    (this->*handler)();
+            });
+        });
     };
     on(ui.cmdSignIn, &GameExecutive::cmdSignIn_Click);
     on(ui.cmdAdult, &GameExecutive::cmdAdult_Click);
@@ -72,13 +81,23 @@ void GameExecutive::connectHandlers()
             &QAbstractButton::click);
     for (int i = 0; i < GameExecutiveLayout::LetterCount; ++i) {
         const auto index = static_cast<qint16>(i);
-        connect(ui.Letter[i], &QAbstractButton::clicked, this,
-                [this, index] { m_runner.run([this, index] { Letter_Click(index); }); });
+        connect(ui.Letter[i], &QAbstractButton::clicked, this, [=, this] {
+            m_runner.run([=, this] {
+                if (clickable(ui.Letter[i]))
+                    Letter_Click(index);
+            });
+        });
     }
 }
 
 void GameExecutive::keepFocusOnScreen()
 {
+    // During play the word board holds the focus, so that a screen reader speaks its news as it
+    // changes; the add-word panel keeps the focus in its boxes while it is open.
+    if (m_rules.hasWord() && ui.fraAddWord->isHidden()) {
+        ui.WordBox->setFocus();
+        return;
+    }
     // A frame hidden by a handler keeps the focus of the text box inside it (the name box after
     // sign-in), which would then swallow the keys typed on the next screen.
     if (focusWidget() && !focusWidget()->isVisible())
@@ -197,12 +216,14 @@ void GameExecutive::StartNewGame()
         control->show();
     ui.Canvas->Cls();
     ui.picLetter->Cls();
-    setSpokenDescription(*ui.picLetter, QString());
+    ui.picLetter->setAccessibleDescription(QString());
     describeFigure(0);
     for (CommandButton *letter : ui.Letter)
         letter->show();
     m_rules.start(m_dictionary->getWord(m_level));
     DrawWordBoard();
+    tellNews(
+        SpokenNews::newWord(m_wordBoard->spokenText(), toInteger16(m_rules.word()->numLetters())));
 }
 
 void GameExecutive::cmdReset_Click()
@@ -225,6 +246,10 @@ void GameExecutive::Letter_Click(qint16 Index)
 {
     CommandButton *button = ui.Letter.at(static_cast<size_t>(Index));
     const QString letter = button->Caption();
+    // Chosen with Tab and Space, the button is about to hide: the focus goes to the board, not
+    // to the next button, which a screen reader would name instead of telling the guess.
+    if (button->hasFocus())
+        ui.WordBox->setFocus();
     button->hide();
     repaint(); // the button is gone before the sounds and the reveal hold the window
 
@@ -235,7 +260,7 @@ void GameExecutive::Letter_Click(qint16 Index)
     box.setCurrentX(static_cast<float>((box.ScaleWidth() - width) / 2));
     box.setCurrentY(kGuessTop);
     box.Print(letter);
-    setSpokenDescription(box, letter);
+    box.setAccessibleDescription(letter);
 
     Compare(letter);
 }
@@ -254,6 +279,9 @@ void GameExecutive::Compare(const QString &letter)
         DrawStage(m_rules.misses());
         describeFigure(m_rules.misses());
     }
+    const QString board = m_wordBoard->spokenText();
+    tellNews(positions.isEmpty() ? SpokenNews::miss(letter, board, m_rules.misses())
+                                 : SpokenNews::hit(letter, board, m_rules.misses()));
     CheckEndOfGame();
 }
 
@@ -276,13 +304,19 @@ void GameExecutive::CheckEndOfGame()
 void GameExecutive::DrawWordBoard()
 {
     m_wordBoard->DrawWordBoard(toInteger16(m_rules.word()->numLetters()));
-    setSpokenDescription(*ui.WordBox, m_wordBoard->spokenText());
 }
 
 void GameExecutive::RevealLetter(const QString &letter, qint16 position)
 {
     m_wordBoard->RevealLetter(letter, position);
-    setSpokenDescription(*ui.WordBox, m_wordBoard->spokenText());
+}
+
+void GameExecutive::tellNews(const QString &news)
+{
+    m_news.announce(news);
+    // Qt would tell of a description set again even when it stays the same.
+    if (ui.WordBox->accessibleDescription() != m_wordBoard->spokenText())
+        ui.WordBox->setAccessibleDescription(m_wordBoard->spokenText());
 }
 
 void GameExecutive::DrawStage(qint16 n)
@@ -292,9 +326,7 @@ void GameExecutive::DrawStage(qint16 n)
 
 void GameExecutive::describeFigure(qint16 misses)
 {
-    setSpokenDescription(
-        *ui.Canvas, QStringLiteral("%1 of %2 misses")
-                        .arg(QString::number(misses), QString::number(GuessRules::LosingMisses)));
+    ui.Canvas->setAccessibleDescription(SpokenNews::misses(misses));
 }
 
 void GameExecutive::setAddWordPanelVisible(bool visible)
@@ -346,8 +378,10 @@ void GameExecutive::cmdAddWordtoDicitonary_Click()
     if (outcome.kind != AddOutcome::Kind::Added)
         return; // the panel stays open for another try
     setLettersEnabled(true);
+    ui.WordBox->setFocus(); // before its box hides, or the focus would pass to a letter
     setAddWordPanelVisible(false);
     DrawWordBoard();
+    tellNews(SpokenNews::added(word, m_wordBoard->spokenText()));
 }
 
 void GameExecutive::refuseEntry(const EntryRefusal &refusal)

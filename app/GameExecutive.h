@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Announcer.h"
 #include "GameExecutiveLayout.h"
 #include "GuessRules.h"
 #include "HandlerRunner.h"
@@ -51,6 +52,7 @@ public:
     void cmdAddWordtoDicitonary_Click();
 
     const GameExecutiveLayout &controls() const { return ui; }
+    const Announcer &news() const { return m_news; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -72,6 +74,8 @@ private:
     void setAddWordPanelVisible(bool visible);
     // What a screen reader says of the game's figure.
     void describeFigure(qint16 misses);
+    // Tells a screen reader the news at once, and keeps the word board's description as it shows.
+    void tellNews(const QString &news);
     void setLettersEnabled(bool enabled);
     // Tells the player when the word file gives nothing to play (the text is empty otherwise).
     void warnOfNothingToPlay(const QString &warning);
@@ -88,6 +92,7 @@ private:
     CloseGuard &m_guard;
     HandlerRunner m_runner;
     GameExecutiveLayout ui;
+    Announcer m_news{*this}; // what a screen reader says after each step of a game
     std::unique_ptr<WordBoard> m_wordBoard;
     bool m_activated = false;
 

@@ -17,8 +17,21 @@ HandlerRunner::HandlerRunner(QWidget &window, IPlatformServices &services, const
 
 void HandlerRunner::run(const std::function<void()> &handler)
 {
-    if (m_guard.isClosing())
-        return;
+    m_waiting.push_back(handler);
+    if (m_running)
+        return; // its turn comes when the running handler has ended
+    m_running = true;
+    while (!m_waiting.empty() && !m_guard.isClosing()) {
+        const std::function<void()> next = m_waiting.front();
+        m_waiting.pop_front();
+        runNow(next);
+    }
+    m_waiting.clear();
+    m_running = false;
+}
+
+void HandlerRunner::runNow(const std::function<void()> &handler)
+{
     try {
         handler();
     } catch (const ProgramEnd &end) {

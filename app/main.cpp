@@ -41,9 +41,10 @@ int main(int argc, char *argv[])
     // The guard alone decides when the game ends.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     // The desktop entry's name, by which docks and task switchers match the window to its entry,
-    // its name and its icon: the application id on Wayland, the window class on X11.
+    // its name and its icon: the application id on Wayland. The application's name is what a
+    // screen reader calls it, and the window class on X11 (the entry's StartupWMClass).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillow.Quillow"));
-    QCoreApplication::setApplicationName(QStringLiteral("org.quillow.Quillow"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillow"));
     DesktopServices services(guard, line.muted());
     const int status = runQuillow(services, guard, line.wordFile(), [&services, &line] {
         services.prepareSound();

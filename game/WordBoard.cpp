@@ -63,11 +63,5 @@ QString WordBoard::spokenText() const
     QStringList slots;
     for (const QChar c : m_shown)
         slots << (c == u' ' ? QStringLiteral("blank") : QString(c));
-    const auto found = m_shown.size() - m_shown.count(u' ');
-    const QString count =
-        QStringLiteral("%1 letter%2, %3 found")
-            .arg(QString::number(m_shown.size()),
-                 m_shown.size() == 1 ? QString() : QStringLiteral("s"), QString::number(found));
-    return slots.isEmpty() ? count
-                           : slots.join(QStringLiteral(", ")) + QStringLiteral(": ") + count;
+    return slots.isEmpty() ? QStringLiteral("no letters") : slots.join(QStringLiteral(", "));
 }

@@ -38,8 +38,7 @@ public:
     // The left edge of slot i; run-time error 9 for i outside 1 to 13.
     qint16 slotX(int i) const;
 
-    // The word as the player sees it, for a screen reader: "B, blank, blank, T: 4 letters, 2
-    // found".
+    // The word as the player sees it, for a screen reader: "B, blank, blank, T".
     QString spokenText() const;
 
     // The colour of nested square i (1 to 20) of a slot.

@@ -1,11 +1,13 @@
 #include "GameExecutiveLayout.h"
 
+#include "Announcer.h"
 #include "CommandButton.h"
 #include "PictureBox.h"
+#include "TextBox.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 
 #include <cmath>
@@ -63,9 +65,9 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, Qt::Ali
     return l;
 }
 
-QLineEdit *textBox(QWidget *parent, const char *name, int left, int top, int width, int height)
+TextBox *textBox(QWidget *parent, const char *name, int left, int top, int width, int height)
 {
-    auto *edit = new QLineEdit(parent);
+    auto *edit = new TextBox(parent);
     edit->setFont(verdana12());
     place(edit, name, left, top, width, height);
     return edit;
@@ -92,6 +94,7 @@ QRadioButton *option(QWidget *parent, const char *name, const QString &caption, 
 
 void GameExecutiveLayout::setupUi(QWidget *form)
 {
+    QAccessible::installFactory(accessibleRoleFor);
     form->setWindowTitle(QStringLiteral("Quillow"));
     form->setFont(QFont(QStringLiteral("Arial"), kInterfacePointSize));
     form->resize(ClientWidth, ClientHeight);
@@ -145,6 +148,7 @@ void GameExecutiveLayout::buildLetters(QWidget *form)
 void GameExecutiveLayout::buildBoard(QWidget *form)
 {
     WordBox = pictureBox(form, "WordBox", 240, 1560, 11535, 1095);
+    WordBox->setFocusPolicy(Qt::StrongFocus); // it holds the focus during play
     Canvas = pictureBox(form, "Canvas", 600, 2880, 4335, 3255);
     Canvas->setScaleMode(PictureBox::ScaleMode::Twips);
     cmdReset = button(form, "cmdReset", QStringLiteral("&RESET"), 9480, 3240, 1335, 615);
@@ -202,8 +206,9 @@ void GameExecutiveLayout::setTabOrder()
 {
     // As they stand on the screen; controls that take no focus are left out.
     QList<QWidget *> order(Letter.begin(), Letter.end());
-    order << cmdReset << cmdAdult << cmdChild << cmdSignIn << txtName << cmdAddWord << cmdQuit
-          << txtWord << txtDefinition << optAdultWord << optChildWord << cmdAddWordtoDicitonary;
+    order << WordBox << cmdReset << cmdAdult << cmdChild << cmdSignIn << txtName << cmdAddWord
+          << cmdQuit << txtWord << txtDefinition << optAdultWord << optChildWord
+          << cmdAddWordtoDicitonary;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

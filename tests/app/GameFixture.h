@@ -37,7 +37,7 @@ struct GameFixture
             closeIf("box");
         };
         services.onSound = [this](const QString &name) {
-            met << name + (watch ? " / " + describe("WordBox") : "");
+            met << name + (watch ? " / " + window->news().last() : "");
             if (closeAt == "memory")
                 throw std::bad_alloc();
         };
@@ -50,9 +50,9 @@ struct GameFixture
     // Plays steps separated by "; ": name TEXT, word TEXT, definition TEXT (typed over what the
     // box holds), a button's or option's name (sign in, adult, child, reset, quit, panel, add,
     // adult word, child word), guess LETTERS (their buttons), type KEYS or alt+KEY (at the focus),
-    // return, close at pause|box, out of memory, watch (the board at each sound, the figure at each
+    // return, close at pause|box, out of memory, watch (the news at each sound, the figure at each
     // box), picture NAME [at box], and what the window shows: screen, board, figure, letter,
-    // letters, focus, unnamed, file. Returns what the player met, in order: boxes as "[title]
+    // letters, news, focus, unnamed, file. Returns what the player met, in order: boxes as "[title]
     // text", sounds by name, and those looks.
     QString play(const QString &script)
     {
@@ -95,7 +95,7 @@ struct GameFixture
             else if (step == "screen") {
                 QStringList shown;
                 for (QWidget *w : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-                    shown << (w->isVisible() ? w->objectName() : "");
+                    shown << (w->isVisible() && !w->size().isEmpty() ? w->objectName() : "");
                 met << "screen " + (window->isHidden() ? "closed" : shown.join(' ').simplified());
             } else if (step == "letters") {
                 int shown = 0, enabled = 0;
@@ -110,7 +110,9 @@ struct GameFixture
                         unnamed << w->objectName();
                 }
                 met << unnamed.join(' ');
-            } else if (step == "focus")
+            } else if (step == "news")
+                met << "news " + window->news().last();
+            else if (step == "focus")
                 met << "focus " + (focus ? focus->objectName() : "");
             else if (step == "file")
                 met << "file " + readBytes(wordFilePath()).replace("\r\n", "|");

@@ -37,13 +37,18 @@ private Q_SLOTS:
             << "name Ann; sign in; child; watch; picture game at box; guess e; guess acdfgh; "
                "board; figure; letters; "
                "letter"
-            << "music.wav / blank, blank, blank, blank: 4 letters, 0 found\n"
-               "music.wav / blank, E, blank, blank: 4 letters, 1 found\n" +
-                   QString("no.wav / blank, E, E, blank: 4 letters, 2 found\n").repeated(6) +
-                   "[You are a Loser Ann!] The word is: bEEt. / 6 of 6 misses\n"
-                   "scream.wav / blank, E, E, blank: 4 letters, 2 found\n"
-                   "board blank, blank, blank, blank: 4 letters, 0 found\n"
-                   "figure 0 of 6 misses\nletters 26 shown, 26 enabled\nletter ";
+            << "music.wav / A new word of 4 letters: blank, blank, blank, blank.\n"
+               "music.wav / A new word of 4 letters: blank, blank, blank, blank.\n"
+               "no.wav / E is in the word: blank, E, E, blank. 0 of 6 misses.\n"
+               "no.wav / A is not in the word: 1 of 6 misses. blank, E, E, blank.\n"
+               "no.wav / C is not in the word: 2 of 6 misses. blank, E, E, blank.\n"
+               "no.wav / D is not in the word: 3 of 6 misses. blank, E, E, blank.\n"
+               "no.wav / F is not in the word: 4 of 6 misses. blank, E, E, blank.\n"
+               "no.wav / G is not in the word: 5 of 6 misses. blank, E, E, blank.\n"
+               "[You are a Loser Ann!] The word is: bEEt. / 6 of 6 misses\n"
+               "scream.wav / H is not in the word: 6 of 6 misses. blank, E, E, blank.\n"
+               "board blank, blank, blank, blank\n"
+               "figure 0 of 6 misses\nletters 26 shown, 26 enabled\nletter ";
         QTest::newRow("the last hit wins after five misses; names and definitions as typed")
             << QByteArray("*Cat\r\nA <b>pet</b>\r\n")
             << "sign in; name  A[*]<i>; sign in; adult; screen; guess bdefgca; figure; letter; "
@@ -51,21 +56,20 @@ private Q_SLOTS:
             << nameNeeded + "\n" + game + "\n" + QString("no.wav\n").repeated(5) +
                    "music.wav\nmusic.wav\nfigure 5 of 6 misses\nletter A\nletters 19 shown, 26 "
                    "enabled\nmusic.wav\n[Congratulations! You Won  A[*]<i>!] The word is: Cat and "
-                   "the definition is: A <b>pet</b>.\nwinner.wav\nboard blank, blank, blank: 3 "
-                   "letters, 0 found";
+                   "the definition is: A <b>pet</b>.\nwinner.wav\nboard blank, blank, blank";
         QTest::newRow("a letter no button has, reset, quit")
             << QByteArray("ox-bow\r\n")
-            << "name Al; sign in; child; guess oxbwz; board; figure; reset; board; figure; "
+            << "name Al; sign in; child; guess oxbwz; news; figure; reset; news; figure; "
                "letters; quit; screen"
-            << "music.wav\nmusic.wav\nmusic.wav\nmusic.wav\nmusic.wav\nno.wav\nboard O, X, blank, "
-               "B, O, W: 6 letters, 5 found\n"
-               "figure 1 of 6 misses\nboard blank, blank, blank, blank, blank, blank: 6 letters, 0 "
-               "found\nfigure 0 of 6 misses\n"
+            << "music.wav\nmusic.wav\nmusic.wav\nmusic.wav\nmusic.wav\nno.wav\nnews Z is not in "
+               "the word: 1 of 6 misses. O, X, blank, B, O, W.\nfigure 1 of 6 misses\nnews A new "
+               "word of 6 letters: blank, blank, blank, blank, blank, blank.\nfigure 0 of 6 "
+               "misses\n"
                "letters 26 shown, 26 enabled\ngoodbye.wav\nscreen closed";
         QTest::newRow("typed letters, either case, once; no digits, Ctrl, Alt")
             << QByteArray("Cat\r\n")
             << "name Al; return; type alt+c; focus; type cC1-; letters; type alt+t; panel; type t"
-            << "focus cmdAddWord\nmusic.wav\nletters 25 shown, 26 enabled";
+            << "focus WordBox\nmusic.wav\nletters 25 shown, 26 enabled";
         QTest::newRow("Return and Alt+A add, Alt+Q quits")
             << QByteArray("Cat\r\n")
             << "name Al; sign in; child; panel; child word; word Dog; focus; return; panel; type "
@@ -75,13 +79,14 @@ private Q_SLOTS:
             << QByteArray("Cat\r\n")
             << "name Al; sign in; child; guess cx; panel; screen; letters; word Owl; definition "
                "kept; picture add-word; child word; definition lost; adult word; add; file; "
-               "screen; letters; board; "
+               "screen; letters; news; "
                "guess at"
             << "music.wav\nno.wav\n" + panel +
                    "\nletters 24 shown, 0 enabled\n"
                    "file Cat|*Owl|kept|\n" +
                    game +
-                   "\nletters 24 shown, 26 enabled\nboard blank, blank, blank: 3 letters, 0 found\n"
+                   "\nletters 24 shown, 26 enabled\nnews Owl added to the dictionary. The word: "
+                   "blank, blank, blank.\n"
                    "music.wav\nmusic.wav\n[Congratulations! You Won Al!] The word is: "
                    "Cat.\nwinner.wav";
         QTest::newRow("refusals keep the panel open, a new game too")
@@ -104,7 +109,7 @@ private Q_SLOTS:
             << QByteArray("Cat\r\n") << "name Bo; sign in; adult; board; guess a"
             << "[Quillow] The word file holds no adult word that can be played: an adult game has "
                "an empty word. Add adult words with ADD WORD TO DICTIONARY. (48)\n"
-               "board 0 letters, 0 found\nno.wav\n[Congratulations! You Won Bo!] The word is:  and "
+               "board no letters\nno.wav\n[Congratulations! You Won Bo!] The word is:  and "
                "the definition is: .\nwinner.wav";
         QTest::newRow("closed during a reveal")
             << QByteArray("A\r\n")
