@@ -5,7 +5,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 
 #include <cstdio>
 
@@ -121,7 +120,5 @@ std::optional<int> CommandLine::answerWithoutWindow(int argc, char *argv[]) cons
 
 QByteArray CommandLine::wordFile() const
 {
-    return m_words ? *m_words
-                   : WordFileFormat::pathInFolder(
-                         QFile::encodeName(QCoreApplication::applicationDirPath()));
+    return m_words ? *m_words : WordFileFormat::besideProgram();
 }

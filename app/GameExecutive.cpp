@@ -141,7 +141,7 @@ bool GameExecutive::eventFilter(QObject *watched, QEvent *event)
     // Buttons that share an access key take turns at the focus instead of being pressed.
     if (event->type() == QEvent::Shortcut && !ui.fraAddWord->isHidden() &&
         static_cast<QShortcutEvent *>(event)->key() ==
-            QKeySequence::mnemonic(ui.cmdAddWordtoDicitonary->Caption())) {
+            QKeySequence::mnemonic(ui.cmdAddWordtoDicitonary->text())) {
         ui.cmdAddWordtoDicitonary->click();
         return true;
     }
@@ -151,21 +151,14 @@ bool GameExecutive::eventFilter(QObject *watched, QEvent *event)
 void GameExecutive::Form_Load()
 {
     m_dictionary = std::make_unique<CDicitionaryInterface>(m_services, m_wordFile);
-    m_survey = WordFileSurvey::ofFile(m_wordFile);
+    m_survey = WordFileSurvey::ofBytes(m_dictionary->takeFileBytes(), m_wordFile);
     ui.picLetter->resize(kLetterBoxWidth, toInteger16(ui.WordBox->ScaleHeight()));
     ui.Canvas1->show();
     ui.fraOne->show();
     for (QWidget *control : ui.gameScreen())
         control->hide();
-    centreScale(*ui.Canvas);
-    centreScale(*ui.Canvas1);
-}
-
-void GameExecutive::centreScale(PictureBox &box)
-{
-    const qint16 m = toInteger16(box.ScaleWidth() / 2);
-    const qint16 r = toInteger16(box.ScaleHeight() / 2);
-    box.Scale(-m, r, m, -r);
+    ui.Canvas->scaleFromCentre();
+    ui.Canvas1->scaleFromCentre();
 }
 
 void GameExecutive::Form_Activate()
@@ -242,10 +235,10 @@ void GameExecutive::PlaySound(const QString &name)
     m_services.playSound(name);
 }
 
-void GameExecutive::Letter_Click(qint16 Index)
+void GameExecutive::Letter_Click(qint16 index)
 {
-    CommandButton *button = ui.Letter.at(static_cast<size_t>(Index));
-    const QString letter = button->Caption();
+    CommandButton *button = ui.Letter.at(static_cast<size_t>(index));
+    const QString letter = button->text();
     // Chosen with Tab and Space, the button is about to hide: the focus goes to the board, not
     // to the next button, which a screen reader would name instead of telling the guess.
     if (button->hasFocus())
@@ -393,7 +386,7 @@ void GameExecutive::refuseEntry(const EntryRefusal &refusal)
 bool GameExecutive::retryAfter(const RunTimeError &error)
 {
     try {
-        FileErrorPrompt::askToRetry(m_services, error);
+        FileErrorPrompt::retryOrGiveUp(m_services, error);
         return true;
     } catch (const FileErrorPrompt::GivenUp &) {
     } catch (const RunTimeError &) {

@@ -44,7 +44,7 @@ public:
     void cmdChild_Click();
     void cmdReset_Click();
     void cmdQuit_Click();
-    void Letter_Click(qint16 Index);
+    void Letter_Click(qint16 index);
     void Compare(const QString &letter);
     void cmdAddWord_Click();
     void optAdultWord_Click();
@@ -84,7 +84,6 @@ private:
     // Tells why an add failed; true when the player asks to try again (a drive not ready).
     bool retryAfter(const RunTimeError &error);
 
-    static void centreScale(PictureBox &box);
     void connectHandlers();
     void keepFocusOnScreen();
 

@@ -11,7 +11,7 @@
 
 #include <new>
 
-int runQuillow(IPlatformServices &services, CloseGuard &guard, const QByteArray &wordFile,
+int launchGame(IPlatformServices &services, CloseGuard &guard, const QByteArray &wordFile,
                const std::function<void()> &afterShown)
 {
     GameExecutive window(services, guard, wordFile);

@@ -14,5 +14,5 @@ class IPlatformServices;
 // error number, file and line), 3 after an unexpected run-time error. The window is never shown
 // with a half-read word file. afterShown runs once the window has been shown, before the event
 // loop starts.
-int runQuillow(IPlatformServices &services, CloseGuard &guard, const QByteArray &wordFile,
+int launchGame(IPlatformServices &services, CloseGuard &guard, const QByteArray &wordFile,
                const std::function<void()> &afterShown = {});

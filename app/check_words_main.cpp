@@ -1,13 +1,13 @@
 // quillow-check-words: reads a Quillow word file the way the game does and says what is wrong
 // with it, one line per finding.
 
+#include "ExitStatus.h"
 #include "StandardStreams.h"
 #include "Utf8Text.h"
 #include "WordFileChecker.h"
 #include "WordFileFormat.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -41,7 +41,6 @@ const char kHelp[] =
     "be written, 64 when the command line is wrong.\n";
 
 constexpr int kReportNotWritten = 3;
-constexpr int kUsageError = 64;
 
 } // namespace
 
@@ -61,11 +60,9 @@ int main(int argc, char *argv[])
     }
     if (args.size() > 1 || named.startsWith('-') || (args.size() == 1 && named.isEmpty())) {
         std::fputs("usage: quillow-check-words [FILE]   (--help explains)\n", stderr);
-        return kUsageError;
+        return exitCode(ExitStatus::UsageError);
     }
-    const QByteArray path = args.isEmpty() ? WordFileFormat::pathInFolder(QFile::encodeName(
-                                                 QCoreApplication::applicationDirPath()))
-                                           : named;
+    const QByteArray path = args.isEmpty() ? WordFileFormat::besideProgram() : named;
 
     const WordFileChecker::Report report = WordFileChecker::check(path);
     const QString file = Utf8Text::shown(path, WordFileChecker::printable);

@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillow.Quillow"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillow"));
     DesktopServices services(guard, line.muted());
-    const int status = runQuillow(services, guard, line.wordFile(), [&services, &line] {
+    const int status = launchGame(services, guard, line.wordFile(), [&services, &line] {
         services.prepareSound();
         if (!line.notice().isEmpty())
             services.showMessage(line.notice(), QStringLiteral("Quillow"),

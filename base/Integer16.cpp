@@ -7,9 +7,7 @@
 
 qint16 toInteger16(double value)
 {
-    double rounded = std::round(value);
-    if (std::fabs(value - std::trunc(value)) == 0.5)
-        rounded = 2.0 * std::round(value / 2.0);
+    const double rounded = std::nearbyint(value); // to nearest, an exact half to even
     if (!(rounded >= std::numeric_limits<qint16>::min() &&
           rounded <= std::numeric_limits<qint16>::max()))
         throw RunTimeError(ErrorNumber::Overflow);

@@ -8,7 +8,8 @@ class FileCalls;
 
 // An open regular file, closed when it goes. Opening never waits: a FIFO, socket or device is
 // refused at once (error 75 with what it is) instead of waiting for a partner or reading
-// forever, and so is a folder. Every file the game reads or writes is opened here.
+// forever, and so is a folder. Every file the game reads or writes is opened here, but for the
+// new file an add writes beside the word file (FileCalls::createTemporary makes it).
 class RegularFile
 {
 public:

@@ -36,17 +36,6 @@ qsizetype sequenceAt(const QByteArray &bytes, qsizetype i)
 
 } // namespace
 
-bool Utf8Text::isValid(const QByteArray &bytes)
-{
-    for (qsizetype i = 0; i < bytes.size();) {
-        const qsizetype length = sequenceAt(bytes, i);
-        if (length == 0)
-            return false;
-        i += length;
-    }
-    return true;
-}
-
 QString Utf8Text::shown(const QByteArray &bytes,
                         const std::function<QString(const QString &)> &shownText)
 {

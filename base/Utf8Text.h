@@ -9,7 +9,6 @@
 // the lines of a word file saved in another encoding.
 namespace Utf8Text {
 
-bool isValid(const QByteArray &bytes);
 // The text as a player may read it: its UTF-8 characters as they are (or as shownText gives each
 // run of them), any byte that is not part of one as \xNN.
 QString shown(const QByteArray &bytes,

@@ -30,9 +30,7 @@ std::unique_ptr<PictureBox> figureBox(int outerWidth, int outerHeight)
 {
     auto b = box(outerWidth, outerHeight);
     b->setScaleMode(PictureBox::ScaleMode::Twips);
-    const double m = std::nearbyint(b->ScaleWidth() / 2);
-    const double r = std::nearbyint(b->ScaleHeight() / 2);
-    b->Scale(-m, r, m, -r);
+    b->scaleFromCentre();
     return b;
 }
 

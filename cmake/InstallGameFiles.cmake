@@ -23,20 +23,20 @@ else()
 endif()
 
 # The launcher finds the game and the sounds relative to the prefix it is installed in.
-file(READ "${QUILLOW_SOURCE_DIR}/assets/desktop/quillow-launcher.sh" launcher)
-string(REPLACE "@QUILLOW_WORD_FILE@" "${mode}" launcher "${launcher}")
-string(REPLACE "@QUILLOW_GAMEDIR@" "${QUILLOW_INSTALL_GAMEDIR}" launcher "${launcher}")
-string(REPLACE "@QUILLOW_SOUNDDIR@" "${QUILLOW_INSTALL_SOUNDDIR}" launcher "${launcher}")
+set(QUILLOW_WORD_FILE ${mode})
+set(QUILLOW_GAMEDIR ${QUILLOW_INSTALL_GAMEDIR})
+set(QUILLOW_SOUNDDIR ${QUILLOW_INSTALL_SOUNDDIR})
 message(STATUS "Installing: ${prefix}/${bindir}/quillow (word file: ${mode})")
-file(WRITE "${prefix}/${bindir}/quillow" "${launcher}")
-file(CHMOD "${prefix}/${bindir}/quillow" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
-     GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+configure_file("${QUILLOW_SOURCE_DIR}/assets/desktop/quillow-launcher.sh"
+               "${prefix}/${bindir}/quillow" @ONLY
+               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                WORLD_READ WORLD_EXECUTE)
 
-file(READ "${QUILLOW_SOURCE_DIR}/assets/desktop/org.quillow.Quillow.desktop.in" entry)
-string(REPLACE "@QUILLOW_LAUNCHER@" "\"${CMAKE_INSTALL_PREFIX}/${bindir}/quillow\"" entry "${entry}")
+set(QUILLOW_LAUNCHER "\"${CMAKE_INSTALL_PREFIX}/${bindir}/quillow\"")
 set(desktop "${prefix}/${QUILLOW_INSTALL_DATADIR}/applications/org.quillow.Quillow.desktop")
 message(STATUS "Installing: ${desktop}")
-file(WRITE "${desktop}" "${entry}")
+configure_file("${QUILLOW_SOURCE_DIR}/assets/desktop/org.quillow.Quillow.desktop.in" "${desktop}"
+               @ONLY)
 
 message(STATUS "Installing: ${prefix}/${bindir}/quillow-check-words")
 file(CREATE_LINK "../${QUILLOW_INSTALL_GAMEDIR}/quillow-check-words"

@@ -39,9 +39,9 @@ void WordBoard::DrawWordBoard(qint16 n)
 
 void WordBoard::DrawSlot(qint16 x, qint16 y)
 {
-    m_board.RectangleOutline(x, y, x + SlotSize, y, TopLineColor);
+    m_board.drawBox(x, y, x + SlotSize, y, TopLineColor);
     for (int i = 1; i <= Shades; ++i)
-        m_board.RectangleOutline(x + i, y + i, x + SlotSize - i, y + SlotSize - i, shadeColor(i));
+        m_board.drawBox(x + i, y + i, x + SlotSize - i, y + SlotSize - i, shadeColor(i));
 }
 
 void WordBoard::RevealLetter(const QString &letter, qint16 position)

@@ -9,24 +9,9 @@ cd "$(dirname "$0")/.."
 root=$PWD
 runs=${RUNS:-5}
 
-work=$(mktemp -d)
-xvfb_pid=
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "bench-sound: $*" >&2
-    exit 1
-}
-. scripts/xsession.sh
-start_xvfb "$work"
-
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
-median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
+. scripts/session.sh
+begin bench-sound
+start_xvfb
 
 start_pulse() {
     export XDG_RUNTIME_DIR=$work/pulse HOME=$work/pulse
@@ -35,7 +20,7 @@ start_pulse() {
         -L "module-null-sink sink_name=bench rate=44100" \
         -L "module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1" \
         >"$work/pulse.log" 2>&1 &
-    pids+=($!)
+    keep $!
     export PULSE_SERVER=unix:$work/pulse/native
     for _ in $(seq 50); do pactl info >/dev/null 2>&1 && return; sleep 0.1; done
     fail "PulseAudio did not start: $(cat "$work/pulse.log")"
@@ -51,17 +36,17 @@ one_run() {
     if [ "$1" = disk ]; then
         rm -f "$work/audio.fifo" && mkfifo "$work/audio.fifo"
         build/bench/sound_onset "$work/audio.fifo" >"$onsets" &
-        pids+=($!)
+        keep $!
         (cd "$work/program" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.fifo" \
             LD_PRELOAD="$root/build/bench/libunbuffered_fopen.so" exec ./quillow 2>/dev/null) &
     else
         parec -d bench.monitor --raw --format=s16le --rate=44100 --channels=1 \
             --latency-msec=2 2>/dev/null | build/bench/sound_onset >"$onsets" &
-        pids+=($!)
+        keep $!
         (cd "$work/program" && SDL_AUDIODRIVER=pulseaudio exec ./quillow 2>/dev/null) &
     fi
     game=$!
-    pids+=("$game")
+    keep "$game"
     W=$(window_named Quillow) || fail "the game window did not appear"
     xdotool windowfocus --sync "$W" 2>/dev/null || true
     sign_in Zoe

@@ -21,21 +21,9 @@ echo
 echo "== drawing"
 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy build/bench/bench_drawing --benchmark_min_time=1
 
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "bench: $*" >&2
-    exit 1
-}
-. scripts/xsession.sh
-start_xvfb "$work"
-
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
+. scripts/session.sh
+begin bench
+start_xvfb
 
 # measure TITLE COMMAND...: prints "<ms to the window being shown> <peak RSS in KiB>"
 measure() {
@@ -55,7 +43,6 @@ measure() {
     wait "$pid" 2>/dev/null || true
 }
 
-median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
 
 echo
 echo "== start-up and memory, median of $runs runs each, interleaved"

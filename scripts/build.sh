@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Configures and builds Quillow into build/ (or the folder given as $1).
+# Builds Quillow into build/ (or the folder given as $1); further arguments are CMake options,
+# such as -DQUILLOW_BUILD_TESTS=ON. A new folder is configured as RelWithDebInfo; one that exists
+# (scripts/play.sh's, say) keeps what it was configured with, but for the options given.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 shift || true
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+options=("$@")
+[ -f "$build_dir/CMakeCache.txt" ] || options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}")
+[ ${#options[@]} -eq 0 ] || cmake -S . -B "$build_dir" "${options[@]}" >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a folder includes a header from a floor above it or beside it, or links the library
-# of one. The floors, each a folder and a library, and what each may stand on (docs/architecture.md
-# draws the same):
+# of one, and when a floor below ui/ links or includes Qt Widgets, Qt Gui or SDL. The floors,
+# each a folder and a library, and what each may stand on (docs/architecture.md draws the same):
 #
 #   app    -> ui game words shapes base
 #   ui     -> game words shapes base      Qt Widgets and SDL stay on this floor and above
@@ -53,10 +53,18 @@ for floor in "${!may[@]}"; do
         fi
     done
 done
+# Qt's headers by module, as installed.
+qt=$(dirname "$(find /usr/include -path '*qt6/QtWidgets/QWidget' -print -quit 2>/dev/null)")/..
 for floor in base words shapes game; do
     if grep -qE 'Qt6::(Widgets|Gui)|SDL2' "$floor/CMakeLists.txt"; then
         echo "$floor/CMakeLists.txt: links Qt Widgets, Qt Gui or SDL, which only ui/ and app/ may" >&2
         wrong=1
     fi
+    while IFS=: read -r file header; do
+        if [[ $header == SDL* ]] || [ -e "$qt/QtWidgets/$header" ] || [ -e "$qt/QtGui/$header" ]; then
+            echo "$file: includes $header, of Qt Widgets, Qt Gui or SDL, which only ui/ and app/ may" >&2
+            wrong=1
+        fi
+    done < <(grep -oH '^#include <[^>]*>' "$floor"/*.h "$floor"/*.cpp | sed 's/:#include <\(.*\)>/:\1/')
 done
 exit "$wrong"

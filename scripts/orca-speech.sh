@@ -10,23 +10,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
 scripts/install-deps.sh orca speech-dispatcher
-work=$(mktemp -d)
-xvfb_pid= orca= game=
-trap 'kill -9 $orca 2>/dev/null; kill $game $xvfb_pid $DBUS_SESSION_BUS_PID 2>/dev/null; pkill -f "speech-dispatcher.*$work" 2>/dev/null; rm -rf "$work"' EXIT
-fail() {
-    echo "orca-speech: $*" >&2
-    exit 1
-}
-. scripts/xsession.sh
-start_xvfb "$work"
+. scripts/session.sh
+begin orca-speech
+start_xvfb
+start_accessibility_bus
 cp "$build"/play/*.wav "$work"
-eval "$(dbus-launch --sh-syntax)"
-/usr/libexec/at-spi-bus-launcher --launch-immediately &
-sleep 0.5
-dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
-    variant:boolean:true >/dev/null
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 # speech-dispatcher's default, PulseAudio, hangs without a sound server, and Orca with it.
 mkdir -p "$work/home/.config/speech-dispatcher" "$work/prefs"
@@ -36,6 +24,8 @@ echo 'AudioALSADevice "null"' >>"$work/home/.config/speech-dispatcher/speechd.co
 HOME=$work/home XDG_CONFIG_HOME=$work/home/.config orca --debug-file="$work/orca.log" \
     --user-prefs="$work/prefs" >/dev/null 2>&1 &
 orca=$!
+# Idle, Orca does not heed SIGTERM.
+trap 'kill -9 $orca; pkill -f speech-dispatcher; kill "${kept[@]}" 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 150); do grep -q "Screen reader on" "$work/orca.log" 2>/dev/null && break; sleep 0.2; done
 grep -q "Screen reader on" "$work/orca.log" || fail "Orca did not start"
 
@@ -43,6 +33,7 @@ play() { # LEVEL MOVES...: a game on a fresh word file, then what Orca said of i
     printf 'Bee\r\n*Cat\r\nA pet\r\n' >"$work/words.txt"
     (cd "$work" && exec "$build/play/quillow" --mute --words "$work/words.txt" 2>/dev/null) &
     game=$!
+    keep $game
     W=$(window_named Quillow) || fail "no game window"
     xdotool windowfocus --sync "$W"
     sleep 2

@@ -5,28 +5,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
-work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "screenshot: $*" >&2
-    exit 1
-}
-
-. scripts/xsession.sh
-start_xvfb "$work"
+. scripts/session.sh
+begin screenshot
+start_xvfb
 
 mkdir -p "$work/program"
 cp build/play/quillow "$work/program/"
 printf '*Lantern\r\nA portable case that holds a light\r\n' >"$work/program/Dictionary.txt"
 (cd "$work" && SDL_AUDIODRIVER=dummy exec "$work/program/quillow" 2>/dev/null) &
-game_pid=$!
+keep $!
 W=$(window_named Quillow) || fail "the game window did not appear"
 sign_in Robin adult
 for c in L X A Q N; do

@@ -20,8 +20,8 @@ run_ctest() {
 scripts/build.sh build -DQUILLOW_BUILD_TESTS=ON -DQUILLOW_BUILD_BENCHMARKS=ON
 run_ctest --test-dir build -j2
 
-scripts/build.sh build-asan -DQUILLOW_SANITIZE=ON -DQUILLOW_BUILD_BENCHMARKS=OFF \
-    -DCMAKE_BUILD_TYPE=Debug
+scripts/build.sh build-asan -DQUILLOW_SANITIZE=ON -DQUILLOW_BUILD_TESTS=ON \
+    -DQUILLOW_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"

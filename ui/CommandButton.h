@@ -11,8 +11,6 @@ class CommandButton : public QPushButton
 public:
     explicit CommandButton(const QString &caption, QWidget *parent = nullptr);
 
-    QString Caption() const { return text(); }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 };

@@ -32,6 +32,8 @@ struct GameExecutiveLayout
     // The add-word panel and every control on it.
     QList<QWidget *> addWordPanel() const;
 
+    // The controls keep the names the game's form gave them, prefixes and spellings included
+    // (cmdAddWordtoDicitonary is spelled so on purpose): the handlers are named after them.
     QGroupBox *LetterFrame = nullptr;
     std::array<CommandButton *, LetterCount> Letter{};
     PictureBox *WordBox = nullptr;

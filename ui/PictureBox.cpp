@@ -1,6 +1,7 @@
 #include "PictureBox.h"
 
 #include "ColorNumber.h"
+#include "Integer16.h"
 
 #include <QGuiApplication>
 #include <QPaintEvent>
@@ -64,6 +65,13 @@ double PictureBox::ScaleWidth() const
 double PictureBox::ScaleHeight() const
 {
     return m_scaleMode == ScaleMode::User ? m_scaleHeight : innerSize().height() * unitsPerPixel();
+}
+
+void PictureBox::scaleFromCentre()
+{
+    const qint16 m = toInteger16(ScaleWidth() / 2);
+    const qint16 r = toInteger16(ScaleHeight() / 2);
+    Scale(-m, r, m, -r);
 }
 
 void PictureBox::Scale(double x1, double y1, double x2, double y2)
@@ -180,7 +188,7 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, qint32 color)
     changed(QRect(a, b).normalized().adjusted(-1, -1, 1, 1));
 }
 
-void PictureBox::RectangleOutline(float x1, float y1, float x2, float y2, qint32 color)
+void PictureBox::drawBox(float x1, float y1, float x2, float y2, qint32 color)
 {
     const QRect bounds = QRect(toPixel(x1, y1), toPixel(x2, y2)).normalized();
     // Edges as one-pixel strips: exact on every device pixel ratio, both corners included.

@@ -39,6 +39,10 @@ public:
     double ScaleHeight() const override;
     // (x1, y1) becomes the top-left corner of the drawing area and (x2, y2) its bottom-right.
     void Scale(double x1, double y1, double x2, double y2);
+    // Scale with the origin in the middle of the box, y growing upwards, in the
+    // box's present units (the figure boxes' twips), each half of the size taken to the nearest
+    // 16-bit whole number, an exact half to even.
+    void scaleFromCentre();
 
     qint32 BackColor() const { return m_backColor; }
     // Sets the background colour and clears the box to it.
@@ -58,7 +62,7 @@ public:
 
     // A segment, both ends included.
     void Line(float x1, float y1, float x2, float y2, qint32 color) override;
-    void RectangleOutline(float x1, float y1, float x2, float y2, qint32 color) override;
+    void drawBox(float x1, float y1, float x2, float y2, qint32 color) override;
     void Circle(float x, float y, float radius, qint32 color) override;
     void Circle(float x, float y, float radius, qint32 color, float start, float end) override;
 

@@ -38,6 +38,7 @@ CDicitionaryInterface::CDicitionaryInterface(IPlatformServices &services, const 
 {
     TextFileReader reader(path);
     load(services, reader);
+    m_fileBytes = reader.bytes();
 }
 
 CDicitionaryInterface::CDicitionaryInterface(IPlatformServices &services, ILineReader &reader,
@@ -50,7 +51,7 @@ CDicitionaryInterface::CDicitionaryInterface(IPlatformServices &services, ILineR
 void CDicitionaryInterface::load(IPlatformServices &services, ILineReader &reader)
 {
     WordFileLoader loader(reader, [&services](const RunTimeError &error) {
-        FileErrorPrompt::askToRetry(services, error);
+        FileErrorPrompt::retryOrGiveUp(services, error);
     });
     ListFiller filler(*this);
     try {
@@ -66,10 +67,10 @@ int CDicitionaryInterface::slotForDraw(float r, qint16 n)
     return static_cast<int>(std::floor(static_cast<double>(r) * static_cast<float>(n) + 1.0));
 }
 
-std::shared_ptr<CSecretWord> CDicitionaryInterface::getWord(qint16 Level)
+std::shared_ptr<CSecretWord> CDicitionaryInterface::getWord(qint16 level)
 {
     auto word = std::make_shared<CSecretWord>();
-    const bool adult = Level == WordFileFormat::AdultLevel;
+    const bool adult = level == WordFileFormat::AdultLevel;
     const float r = m_draw ? m_draw() : m_random.next();
     const int slot = slotForDraw(r, adult ? adultCount : childCount);
     if (slot < 1 || slot >= kSlots) // only a draw outside [0, 1) can get here

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SingleRandom.h"
+#include "RandomFraction.h"
 #include "WordFileFormat.h"
 
 #include <QByteArray>
@@ -9,13 +9,15 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class CSecretWord;
 class ILineReader;
 class IPlatformServices;
 
 // The game's store of words: the whole word file, read once at construction into two levels, and
-// a random word of a level for every game.
+// a random word of a level for every game. ("Dicitionary" is the game's own spelling of its
+// name, kept on purpose.)
 //
 // Construction reads the word file at the path it is given. When the file or its folder is
 // missing, or the player cancels the disk-not-ready question, the player is told and ProgramEnd
@@ -31,7 +33,10 @@ public:
 
     // A new secret word of level 1 (adult, with its definition) or of any other level (child,
     // with an empty definition). An empty level gives an empty word.
-    std::shared_ptr<CSecretWord> getWord(qint16 Level);
+    std::shared_ptr<CSecretWord> getWord(qint16 level);
+
+    // The bytes the word file held when it was read (once: they are handed over).
+    QByteArray takeFileBytes() { return std::exchange(m_fileBytes, {}); }
 
     // The slot, 1 to n, that a draw r in [0, 1) picks among n entries; 1 when n is 0.
     static int slotForDraw(float r, qint16 n);
@@ -47,6 +52,7 @@ private:
     qint16 adultCount = 0;
     qint16 childCount = 0;
 
-    SingleRandom m_random;
+    RandomFraction m_random;
     std::function<float()> m_draw;
+    QByteArray m_fileBytes;
 };

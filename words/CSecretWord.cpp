@@ -14,9 +14,9 @@ qint32 CSecretWord::numLetters() const
     return static_cast<qint32>(m_letters.size());
 }
 
-bool CSecretWord::hasLetterAt(const QString &Letter, qint16 Pos) const
+bool CSecretWord::hasLetterAt(const QString &letter, qint16 position) const
 {
-    if (Pos < 1)
+    if (position < 1)
         throw RunTimeError(ErrorNumber::InvalidProcedureCall);
-    return m_letters.value(Pos - 1).toUpper() == Letter.toUpper();
+    return m_letters.value(position - 1).toUpper() == letter.toUpper();
 }

@@ -16,9 +16,9 @@ public:
 
     // The number of characters in the word.
     qint32 numLetters() const;
-    // Whether the character at the 1-based position Pos equals Letter, ignoring case. A position
-    // beyond the end holds the empty string. Pos below 1 raises run-time error 5.
-    bool hasLetterAt(const QString &Letter, qint16 Pos) const;
+    // Whether the character at the 1-based position equals the letter, ignoring case. A position
+    // beyond the end holds the empty string; one below 1 raises run-time error 5.
+    bool hasLetterAt(const QString &letter, qint16 position) const;
 
 private:
     QString m_word;

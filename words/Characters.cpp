@@ -2,6 +2,8 @@
 
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
+
 namespace {
 
 // Where the first n characters of the text end when more follow them, or -1. A boundary finder
@@ -51,6 +53,12 @@ qsizetype Characters::count(const QString &text)
 bool Characters::moreThan(const QString &text, qsizetype limit)
 {
     return text.size() > limit && endOfFirst(text, limit) >= 0;
+}
+
+bool Characters::hasControl(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 QString Characters::left(const QString &text, qsizetype n)

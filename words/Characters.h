@@ -16,5 +16,8 @@ qsizetype count(const QString &text);
 bool moreThan(const QString &text, qsizetype limit);
 // The text of its first n characters, reading no further than they reach.
 QString left(const QString &text, qsizetype n);
+// Whether the text holds a control character (a tab, an escape, a NUL...): no one can see it,
+// nor guess it.
+bool hasControl(const QString &text);
 
 } // namespace Characters

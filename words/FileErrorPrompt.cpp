@@ -3,7 +3,7 @@
 #include "IPlatformServices.h"
 #include "Utf8Text.h"
 
-void FileErrorPrompt::askToRetry(IPlatformServices &services, const RunTimeError &error)
+void FileErrorPrompt::retryOrGiveUp(IPlatformServices &services, const RunTimeError &error)
 {
     switch (error.number()) {
     case ErrorNumber::FileNotFound:

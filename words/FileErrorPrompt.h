@@ -29,7 +29,7 @@ public:
 // carries it, and throw GivenUp; error 71 asks Retry
 // or Cancel and returns on Retry, throws GivenUp on Cancel; any other error is thrown
 // again untouched, with nothing shown.
-void askToRetry(IPlatformServices &services, const RunTimeError &error);
+void retryOrGiveUp(IPlatformServices &services, const RunTimeError &error);
 
 // Carries out the step until it succeeds; every RunTimeError it raises goes to onError, which
 // either returns (the step is carried out again) or throws.

@@ -1,7 +1,6 @@
 #include "MemoryLineReader.h"
 
 #include "RunTimeError.h"
-#include "Utf8Text.h"
 #include "WordFileFormat.h"
 
 MemoryLineReader::MemoryLineReader(QByteArray bytes, QByteArray path)
@@ -40,7 +39,7 @@ QString MemoryLineReader::readLine()
     const QByteArray bytes = QByteArray::fromRawData(m_bytes.constData() + m_pos, end - m_pos);
     m_pos = next;
     ++m_lineNumber;
-    if (!Utf8Text::isValid(bytes))
+    if (!QByteArrayView(bytes).isValidUtf8())
         m_linesNotUtf8 << m_lineNumber;
     return QString::fromLocal8Bit(bytes);
 }

@@ -3,20 +3,11 @@
 #include "Characters.h"
 #include "WordFileFormat.h"
 
-#include <algorithm>
-
 namespace {
 
 bool hasLineBreak(const QString &text)
 {
     return text.contains(u'\r') || text.contains(u'\n');
-}
-
-// A control character (a tab, an escape, a NUL...) cannot be seen, and no one can guess it.
-bool hasControl(const QString &text)
-{
-    return std::any_of(text.begin(), text.end(),
-                       [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 EntryRefusal refusal(const QString &text, const char *title, EntryRefusal::Field field)
@@ -43,9 +34,9 @@ std::optional<EntryRefusal> checkNewEntry(const QString &word, const QString &de
     const QString unseen = QStringLiteral("The word and its definition cannot hold control "
                                           "characters (such as a tab or an escape), which no one "
                                           "can see.");
-    if (hasControl(word))
+    if (Characters::hasControl(word))
         return refusal(unseen, "Word not accepted", Field::Word);
-    if (adult && hasControl(definition))
+    if (adult && Characters::hasControl(definition))
         return refusal(unseen, "Word not accepted", Field::Definition);
     if (Characters::moreThan(word, WordFileFormat::MaxWordLength))
         return refusal(QStringLiteral("A word can have at most %1 characters.")

@@ -14,11 +14,6 @@ namespace {
 
 using Finding = WordFileChecker::Finding;
 
-QString levelName(qint16 level)
-{
-    return level == WordFileFormat::AdultLevel ? QStringLiteral("adult") : QStringLiteral("child");
-}
-
 // How a character that no letter button carries is shown in a finding.
 QString shown(const QString &character)
 {
@@ -59,7 +54,8 @@ public:
         const bool adult = entry.level == WordFileFormat::AdultLevel;
         (adult ? m_report.adultWords : m_report.childWords)++;
         if (entry.word.isEmpty()) {
-            warn(entry.line, QStringLiteral("an empty %1 word").arg(levelName(entry.level)));
+            warn(entry.line,
+                 QStringLiteral("an empty %1 word").arg(WordFileFormat::levelName(entry.level)));
         } else {
             QStringList unguessable;
             for (const QString &character : Characters::of(entry.word))
@@ -74,8 +70,7 @@ public:
             if (seen.contains(key))
                 warn(entry.line,
                      QStringLiteral("%1 is already %2 word at line %3")
-                         .arg(quoted(entry.word),
-                              adult ? QStringLiteral("an adult") : QStringLiteral("a child"),
+                         .arg(quoted(entry.word), WordFileFormat::levelNameWithArticle(entry.level),
                               QString::number(seen.value(key))));
             else
                 seen.insert(key, entry.line);
@@ -183,8 +178,7 @@ WordFileChecker::Report WordFileChecker::check(const QByteArray &path)
             report.findings.append(
                 {Finding::Severity::Warning, 0,
                  QStringLiteral("no %1 word that can be played: %2 game has an empty word")
-                     .arg(levelName(level), level == WordFileFormat::AdultLevel
-                                                ? QStringLiteral("an adult")
-                                                : QStringLiteral("a child"))});
+                     .arg(WordFileFormat::levelName(level),
+                          WordFileFormat::levelNameWithArticle(level))});
     return report;
 }

@@ -27,9 +27,12 @@ constexpr int MaxEntriesPerLevel = 1000;
 // The word board has 13 slots: a longer word can never be shown, so it is never played.
 constexpr int MaxWordLength = 13;
 
-// The word file in the given program folder.
+// The word file in the given folder, and the one beside the running program.
 QByteArray pathInFolder(const QByteArray &folder);
-// "adult" or "child", as the game names a level in what it says.
+QByteArray besideProgram();
+// "adult" or "child", as the game names a level in what it says; with its article, "an adult"
+// or "a child".
 QString levelName(qint16 level);
+QString levelNameWithArticle(qint16 level);
 
 } // namespace WordFileFormat

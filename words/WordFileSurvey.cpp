@@ -1,8 +1,8 @@
 #include "WordFileSurvey.h"
 
+#include "Characters.h"
 #include "MemoryLineReader.h"
 #include "RunTimeError.h"
-#include "TextFileReader.h"
 #include "Utf8Text.h"
 
 #include <algorithm>
@@ -11,9 +11,7 @@ namespace {
 
 bool canBePlayed(const QString &word)
 {
-    return !word.isEmpty() && std::none_of(word.begin(), word.end(), [](QChar c) {
-        return c.category() == QChar::Other_Control;
-    });
+    return !word.isEmpty() && !Characters::hasControl(word);
 }
 
 void load(MemoryLineReader &reader, WordFileSurvey &survey)
@@ -26,16 +24,6 @@ void load(MemoryLineReader &reader, WordFileSurvey &survey)
 }
 
 } // namespace
-
-WordFileSurvey WordFileSurvey::ofFile(const QByteArray &path)
-{
-    WordFileSurvey survey;
-    survey.m_path = path;
-    TextFileReader reader(path);
-    load(reader, survey);
-    survey.findCause(reader.bytes());
-    return survey;
-}
 
 WordFileSurvey WordFileSurvey::ofBytes(const QByteArray &bytes, const QByteArray &path)
 {
@@ -95,9 +83,7 @@ QString WordFileSurvey::levelWarning(qint16 level) const
 {
     if (nothingToPlay() || playable(level) > 0)
         return {};
-    const bool adult = level == WordFileFormat::AdultLevel;
     return QStringLiteral("The word file holds no %1 word that can be played: %2 game has an "
                           "empty word. Add %1 words with ADD WORD TO DICTIONARY.")
-        .arg(adult ? QStringLiteral("adult") : QStringLiteral("child"),
-             adult ? QStringLiteral("an adult") : QStringLiteral("a child"));
+        .arg(WordFileFormat::levelName(level), WordFileFormat::levelNameWithArticle(level));
 }

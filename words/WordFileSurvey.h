@@ -12,9 +12,8 @@
 class WordFileSurvey : public WordFileLoader::Sink
 {
 public:
-    // Reads the word file at path; one that cannot be read is surveyed as holding nothing.
-    static WordFileSurvey ofFile(const QByteArray &path);
-    // The same for the bytes of a file already read.
+    // The word file at path, from the bytes read of it; what does not load is surveyed as far as
+    // it does.
     static WordFileSurvey ofBytes(const QByteArray &bytes, const QByteArray &path);
 
     void entryLoaded(const WordFileEntry &entry) override;

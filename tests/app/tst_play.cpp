@@ -169,7 +169,7 @@ private Q_SLOTS:
             for (QWidget *w : QApplication::topLevelWidgets())
                 QVERIFY(!w->isVisible());
         };
-        const int status = runQuillow(services, guard, QFile::encodeName(path));
+        const int status = launchGame(services, guard, QFile::encodeName(path));
         QCOMPARE(services.messages.size(), 1);
         QCOMPARE(QString("%1 [%2] %3")
                      .arg(status)

@@ -13,12 +13,16 @@ struct MemoryCanvas : BoardCanvas
     void Cls() override { pixels.fill(0); }
     double ScaleWidth() const override { return width; }
     double ScaleHeight() const override { return height; }
-    void RectangleOutline(float x1, float y1, float x2, float y2, qint32 color) override
+    void drawBox(float x1, float y1, float x2, float y2, qint32 color) override
     {
-        for (float x = x1; x <= x2; ++x)
-            PSet(x, y1, color), PSet(x, y2, color);
-        for (float y = y1; y <= y2; ++y)
-            PSet(x1, y, color), PSet(x2, y, color);
+        for (float x = x1; x <= x2; ++x) {
+            PSet(x, y1, color);
+            PSet(x, y2, color);
+        }
+        for (float y = y1; y <= y2; ++y) {
+            PSet(x1, y, color);
+            PSet(x2, y, color);
+        }
     }
     qint32 Point(double x, double y) const override
     {

@@ -135,7 +135,7 @@ private Q_SLOTS:
     void dictionaryDrawsEveryWordOfALevel()
     {
         MemoryLineReader reader(entries("A", 7, true) + entries("C", 5, false));
-        SingleRandom random;
+        RandomFraction random;
         random.seed(2026);
         ScriptedServices services;
         CDicitionaryInterface dictionary(services, reader, [&random] { return random.next(); });
@@ -346,7 +346,6 @@ private Q_SLOTS:
             Utf8Text::shown(bytes),
             QString::fromUtf8("é€😀 \u07FF\uD7FF\U0010FFFF a\\xffb\\x80 \\xc0\\xaf\\xe0\\x80\\xaf "
                               "\\xed\\xa0\\x80 \\xf4\\x90\\x80\\x80 \\xe2\\x82"));
-        QVERIFY(Utf8Text::isValid(bytes.left(21)) && !Utf8Text::isValid(bytes.left(22)));
         QCOMPARE(Utf8Text::shown("a\\b\xFF", WordFileChecker::printable), QString("a\\\\b\\xff"));
     }
 };

@@ -5,7 +5,7 @@
 
 // Uniform single-precision numbers in [0, 1). Each is a whole multiple of 2^-24 built from the
 // engine's bits, so it is exact in a float and can never round up to 1.
-class SingleRandom
+class RandomFraction
 {
 public:
     void seedFromTimer();
