@@ -245,6 +245,9 @@ private Q_SLOTS:
         added("an adult word and its definition", "Cat\r\n", 1, "Owl", "A bird",
               "*Owl\r\nA bird\r\n");
         added("a last line without its end is ended first", "Cat", 0, "Dog", "", "\r\nDog\r\n");
+        added("a lone CR ends a line", "Cat\r", 0, "Dog", "", "Dog\r\n");
+        added("a lone LF does not", "Cat\n", 0, "Dog", "", "\r\nDog\r\n");
+        added("a byte-order mark alone holds no line", "\xEF\xBB\xBF", 0, "Dog", "", "Dog\r\n");
         const QChar bom(0xFEFF); // a string literal's would be dropped as it is decoded
         refused("a byte-order mark before a star, in an empty file", "", 0, bom + QString("*Owl"),
                 "Word not accepted");
@@ -257,6 +260,8 @@ private Q_SLOTS:
         refused("half of a character", "Cat\r\n", 0, QString(QChar(0xD800)), "Word not accepted");
         refused("a file that does not load as it is", "Cat\r\n*Owl", 0, "Dog", "Error");
         refused("a full level", entries("c", 1000, false), 0, "Dog", "Dictionary full");
+        refused("a file that would pass 8 MiB", QByteArray(8 * 1024 * 1024 - 4, 'x'), 0, "Dog",
+                "Error");
     }
 
     void anAddWritesWhatReadsBack()
