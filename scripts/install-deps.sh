@@ -21,7 +21,7 @@ else
         desktop-file-utils appstream
         clang libclang-rt-14-dev
         dpkg-dev file lintian devscripts
-        weston qt6-wayland
+        qt6-wayland
         stress-ng sway wtype acl
         at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0 dbus-x11
     )

@@ -2,7 +2,7 @@
 # Plays a won child game and a lost adult game by keyboard alone, with Orca (Debian's screen
 # reader) running against the game under Xvfb, and prints what Orca spoke: the SPEECH OUTPUT lines
 # of its debug log, the keys it echoed left out. Not part of scripts/test.sh: Orca is slow to
-# start and its speech is for a person to read (tests/e2e/test_screen_reader.sh checks the same
+# start and its speech is for a person to read (tests/e2e/e2e_game.sh checks the same
 # moments over AT-SPI).
 #
 #   scripts/orca-speech.sh [BUILD]      (default build/, made by scripts/test.sh or build.sh)

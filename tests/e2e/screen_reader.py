@@ -1,6 +1,7 @@
-"""What a screen reader is told while a blind player plays by keyboard alone, read over AT-SPI as
-Orca reads it: the focused object with its description, the news notifications, and the message
-boxes (alerts) with their text. Run by test_screen_reader.sh, which starts the game.
+"""What a screen reader is told while a blind player plays, read over AT-SPI as Orca reads it: the
+focused object with its description, the news notifications, and the message boxes (alerts) with
+their text. Run by e2e_game.sh, which starts the game: a child game won, a word added and QUIT;
+or an adult game lost, its box left open.
 
     screen_reader.py child|adult WINDOW
 """
@@ -40,11 +41,16 @@ def listen(seconds):
 
 
 def step(keys, *expected):
-    """Types or presses the keys, then waits for what a screen reader is told, up to 15 s."""
+    """Types, presses or clicks (click-B: that letter's button), then waits for what a screen
+    reader is told, up to 15 s."""
     del told[:]
     for key in keys.split():
         if key == "window":  # no window manager gives the window back its focus after a box
             subprocess.run(["xdotool", "windowfocus", "--sync", sys.argv[2]])
+        elif key.startswith("click-"):
+            i = ord(key[-1]) - ord("A")
+            subprocess.run(["xdotool", "mousemove", "--window", sys.argv[2], str(68 + 40 * (i % 13)),
+                            str(36 + 32 * (i // 13)), "click", "1"])
         else:
             subprocess.run(["xdotool", "type", key[1:]] if key[0] == "'" else ["xdotool", "key", key])
     for _ in range(750):
@@ -68,20 +74,21 @@ step("'Zoe Return", "focus push button ADULT")
 if sys.argv[1] == "child":
     step("Tab", "focus push button CHILD")
     step("space", "news A new word of 3 letters: %s." % blank3, "focus filler Word board " + blank3)
-    step("'b", "news B is in the word: B, blank, blank. 0 of 6 misses.",
-         "description B, blank, blank")
-    step("'z", "news Z is not in the word: 1 of 6 misses. B, blank, blank.")
+    step("'z", "news Z is not in the word: 1 of 6 misses. %s." % blank3)
     step("shift+Tab", "focus push button Letter Y")
-    step("space", "focus filler Word board B, blank, blank",
-         "news Y is not in the word: 2 of 6 misses. B, blank, blank.")
-    step("'e", "news E is in the word: B, E, E. 2 of 6 misses.", "description B, E, E",
-         "alert Congratulations! You Won Zoe!: The word is: Bee.")
+    step("space", "focus filler Word board " + blank3,
+         "news Y is not in the word: 2 of 6 misses. %s." % blank3)
+    step("click-B 'e", "focus push button Letter B", "focus filler Word board " + blank3,
+         "news B is in the word: B, blank, blank. 2 of 6 misses.",
+         "description B, blank, blank", "news E is in the word: B, E, E. 2 of 6 misses.",
+         "description B, E, E", "alert Congratulations! You Won Zoe!: The word is: Bee.")
     step("Return", "news A new word of 3 letters: %s." % blank3)
     step("window alt+a", "focus filler Word board " + blank3,
          "focus text Word to insert in dictionary")
     step("'Owl Tab", "focus text Definition of word")
     step("'bird alt+a", "focus filler Word board " + blank3,
          "news Owl added to the dictionary. The word: %s." % blank3)
+    step("alt+q")
 else:
     step("space", "news A new word of 3 letters: %s." % blank3, "focus filler Word board " + blank3)
     for misses, letter in enumerate("BDFGH", 1):

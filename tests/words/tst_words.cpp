@@ -180,50 +180,9 @@ private Q_SLOTS:
         QCOMPARE(services.messages.size(), 0);
     }
 
-    void newEntryIsChecked_data()
-    {
-        QTest::addColumn<qint16>("level");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("definition");
-        QTest::addColumn<QString>("title"); // empty: accepted
-        QTest::addColumn<bool>("inDefinition");
-        QTest::addColumn<QString>("saying"); // a part of the text
-        auto row = [](const char *tag, qint16 level, const QString &word, const QString &definition,
-                      const QString &title = {}, bool inDefinition = false,
-                      const QString &saying = {}) {
-            QTest::newRow(tag) << level << word << definition << title << inDefinition << saying;
-        };
-        row("a line break in a word", 0, "Ca\nt", "x", "Word not accepted", false, "one line");
-        row("a line break in a definition", 1, "Cat", "a\r", "Word not accepted", true, "one line");
-        row("a child word's definition is not read", 0, "Cat", "a\n\t");
-        row("an escape sequence in a word", 0, "Ca\x1b[2Jt", "", "Word not accepted", false,
-            "control");
-        row("a delete in a definition", 1, "Owl", "a\x7f", "Word not accepted", true, "control");
-        row("fourteen emoji", 0, QString("😀").repeated(14), "", "Word too long");
-        row("twelve emoji and a blank", 0, QString("😀").repeated(12) + ' ', "");
-        row("13 letters with 40 accents each", 0, ("a" + QString(40, QChar(0x301))).repeated(13),
-            "");
-        row("a child word that begins with a star", 0, "*Star", "", "Word not accepted", false,
-            "\"*\"");
-        row("an adult word that does", 1, "*Star", "x");
-    }
-
-    void newEntryIsChecked()
-    {
-        QFETCH(qint16, level);
-        QFETCH(QString, word);
-        QFETCH(QString, definition);
-        QFETCH(QString, title);
-        QFETCH(bool, inDefinition);
-        QFETCH(QString, saying);
-        const auto got = checkNewEntry(word, definition, level);
-        QCOMPARE(got ? got->title : QString(), title);
-        QVERIFY(!got || (got->field == EntryRefusal::Field::Definition) == inDefinition);
-        QVERIFY(!got || got->text.contains(saying));
-    }
-
-    // What an add writes after the file's bytes, or why it writes nothing; what it writes reads
-    // back as the file's old entries and then exactly the new one.
+    // What an add from the panel writes after the file's bytes, or why it writes nothing and which
+    // box the player is sent back to; what it writes reads back as the file's old entries and
+    // then exactly the new one.
     void anAddWritesWhatReadsBack_data()
     {
         QTest::addColumn<QByteArray>("contents");
@@ -231,36 +190,55 @@ private Q_SLOTS:
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("definition");
         QTest::addColumn<QByteArray>("written"); // null: refused
-        QTest::addColumn<QString>("refusal");    // its title
+        QTest::addColumn<QString>("refusal");    // its title, and the box at fault
+        QTest::addColumn<QString>("saying");     // a part of its text
         auto added = [](const char *tag, const QByteArray &contents, qint16 level,
                         const QString &word, const QString &definition, const QByteArray &written) {
-            QTest::newRow(tag) << contents << level << word << definition << written << QString();
+            QTest::newRow(tag) << contents << level << word << definition << written << QString()
+                               << QString();
         };
         auto refused = [](const char *tag, const QByteArray &contents, qint16 level,
-                          const QString &word, const QString &title) {
-            QTest::newRow(tag) << contents << level << word << QString("d") << QByteArray()
-                               << title;
+                          const QString &word, const QString &definition, const QString &refusal,
+                          const QString &saying = {}) {
+            QTest::newRow(tag) << contents << level << word << definition << QByteArray() << refusal
+                               << saying;
         };
-        added("a child word after the last line", "Cat\r\n", 0, "Dog", "x", "Dog\r\n");
+        added("a child word after the last line, its definition not read", "Cat\r\n", 0, "Dog",
+              "a\n\t", "Dog\r\n");
         added("an adult word and its definition", "Cat\r\n", 1, "Owl", "A bird",
               "*Owl\r\nA bird\r\n");
         added("a last line without its end is ended first", "Cat", 0, "Dog", "", "\r\nDog\r\n");
         added("a lone CR ends a line", "Cat\r", 0, "Dog", "", "Dog\r\n");
         added("a lone LF does not", "Cat\n", 0, "Dog", "", "\r\nDog\r\n");
         added("a byte-order mark alone holds no line", "\xEF\xBB\xBF", 0, "Dog", "", "Dog\r\n");
+        added("an adult word may begin with a star", "", 1, "*Star", "x", "**Star\r\nx\r\n");
+        added("twelve emoji and a blank", "", 0, QString("😀").repeated(12) + ' ', "",
+              QString("😀").repeated(12).toUtf8() + " \r\n");
+        const QString accented = ("a" + QString(40, QChar(0x301))).repeated(13);
+        added("13 letters with 40 accents each", "", 0, accented, "", accented.toUtf8() + "\r\n");
+        refused("fourteen emoji", "", 0, QString("😀").repeated(14), "", "Word too long");
+        refused("a child word that begins with a star", "", 0, "*Star", "", "Word not accepted",
+                "\"*\"");
+        refused("a line break in a word", "", 0, "Ca\nt", "x", "Word not accepted", "one line");
+        refused("a line break in a definition", "", 1, "Cat", "a\r",
+                "Word not accepted, in the definition", "one line");
+        refused("an escape sequence in a word", "", 0, "Ca\x1b[2Jt", "", "Word not accepted",
+                "control");
+        refused("a delete in a definition", "", 1, "Owl", "a\x7f",
+                "Word not accepted, in the definition", "control");
         const QChar bom(0xFEFF); // a string literal's would be dropped as it is decoded
         refused("a byte-order mark before a star, in an empty file", "", 0, bom + QString("*Owl"),
-                "Word not accepted");
-        refused("the same after other words", "Cat\r\n", 0, bom + QString("*Owl"),
+                "", "Word not accepted");
+        refused("the same after other words", "Cat\r\n", 0, bom + QString("*Owl"), "",
                 "Word not accepted");
         added("after an adult word's star, it stays", "Cat\r\n", 1, bom + QString("Owl"), "d",
               "*\xEF\xBB\xBFOwl\r\nd\r\n");
         added("a byte-order mark inside a word stays", "Cat\r\n", 0, QString("O") + bom + "wl", "",
               "O\xEF\xBB\xBFwl\r\n");
-        refused("half of a character", "Cat\r\n", 0, QString(QChar(0xD800)), "Word not accepted");
-        refused("a file that does not load as it is", "Cat\r\n*Owl", 0, "Dog", "Error");
-        refused("a full level", entries("c", 1000, false), 0, "Dog", "Dictionary full");
-        refused("a file that would pass 8 MiB", QByteArray(8 * 1024 * 1024 - 4, 'x'), 0, "Dog",
+        refused("half of a character", "", 0, QString(QChar(0xD800)), "", "Word not accepted");
+        refused("a file that does not load as it is", "Cat\r\n*Owl", 0, "Dog", "", "Error");
+        refused("a full level", entries("c", 1000, false), 0, "Dog", "", "Dictionary full");
+        refused("a file that would pass 8 MiB", QByteArray(8 * 1024 * 1024 - 4, 'x'), 0, "Dog", "",
                 "Error");
     }
 
@@ -272,10 +250,18 @@ private Q_SLOTS:
         QFETCH(QString, definition);
         QFETCH(QByteArray, written);
         QFETCH(QString, refusal);
-        const auto planned = EntryPlan(contents).bytesFor(word, definition, level);
+        QFETCH(QString, saying);
+        // Checked as typed, as the panel does, then against the file.
+        const auto checked = checkNewEntry(word, definition, level);
+        const auto planned =
+            checked ? *checked : EntryPlan(contents).bytesFor(word, definition, level);
+        if (const auto *refused = std::get_if<EntryRefusal>(&planned)) {
+            const bool inDefinition = refused->field == EntryRefusal::Field::Definition;
+            QCOMPARE(refused->title + (inDefinition ? ", in the definition" : ""), refusal);
+            QVERIFY2(refused->text.contains(saying), qPrintable(refused->text));
+        }
         const auto *bytes = std::get_if<QByteArray>(&planned);
         QCOMPARE(bytes ? *bytes : QByteArray(), written);
-        QCOMPARE(bytes ? QString() : std::get<EntryRefusal>(planned).title, refusal);
         if (!bytes)
             return;
         const QString before = load(contents), after = load(contents + *bytes);
