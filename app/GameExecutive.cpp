@@ -260,15 +260,13 @@ void GameExecutive::Letter_Click(qint16 index)
 
 void GameExecutive::Compare(const QString &letter)
 {
-    const QList<qint16> positions = m_rules.positionsOf(letter);
+    const QList<qint16> positions = m_rules.guess(letter);
     for (const qint16 position : positions) {
         PlaySound(GameSounds::Hit);
-        m_rules.countHit();
         RevealLetter(letter, position);
     }
     if (positions.isEmpty()) {
         PlaySound(GameSounds::Miss);
-        m_rules.countMiss();
         DrawStage(m_rules.misses());
         describeFigure(m_rules.misses());
     }

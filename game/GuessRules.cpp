@@ -10,24 +10,17 @@ void GuessRules::start(std::shared_ptr<CSecretWord> word)
     m_misses = 0;
 }
 
-QList<qint16> GuessRules::positionsOf(const QString &letter) const
+QList<qint16> GuessRules::guess(const QString &letter)
 {
     QList<qint16> positions;
     const qint16 n = toInteger16(m_word->numLetters());
     for (qint16 p = 1; p <= n; ++p)
         if (m_word->hasLetterAt(letter, p))
             positions << p;
+    m_hits = addInteger16(m_hits, qint16(positions.size()));
+    if (positions.isEmpty())
+        m_misses = addInteger16(m_misses, 1);
     return positions;
-}
-
-void GuessRules::countHit()
-{
-    m_hits = addInteger16(m_hits, 1);
-}
-
-void GuessRules::countMiss()
-{
-    m_misses = addInteger16(m_misses, 1);
 }
 
 bool GuessRules::isLost() const

@@ -19,10 +19,9 @@ public:
     // A new game of this word, with nothing guessed yet.
     void start(std::shared_ptr<CSecretWord> word);
 
-    // The positions, 1 to the word's length and from left to right, where the letter stands.
-    QList<qint16> positionsOf(const QString &letter) const;
-    void countHit();
-    void countMiss();
+    // Counts a guess of the letter: a hit for each position where it stands, or one miss. Returns
+    // those positions, 1 to the word's length and from left to right.
+    QList<qint16> guess(const QString &letter);
 
     qint16 hits() const { return m_hits; }
     qint16 misses() const { return m_misses; }

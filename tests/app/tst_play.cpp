@@ -30,7 +30,7 @@ private Q_SLOTS:
             << QByteArray("Cat\r\n")
             << "focus; screen; picture sign-in; unnamed; sign in; name  ; sign in; screen; picture "
                "level"
-            << "focus txtName\nscreen fraOne Canvas1\nunnamed:\n" + nameNeeded +
+            << "focus txtName\nscreen fraOne Canvas1\nunnamed none\n" + nameNeeded +
                    "\nscreen fraTwo Canvas1";
         QTest::newRow("hits one after another, six misses lose")
             << QByteArray("bEEt\r\n")
@@ -119,8 +119,8 @@ private Q_SLOTS:
             << QByteArray("A\r\n")
             << "name Al; sign in; child; close at box; guess a; guess b; screen"
             << "music.wav\n[Congratulations! You Won Al!] The word is: A.\nscreen closed";
-        QTest::newRow("out of memory")
-            << QByteArray("A\r\n") << "name Al; sign in; child; out of memory; guess a; screen"
+        QTest::newRow("memory runs out during a guess")
+            << QByteArray("A\r\n") << "name Al; sign in; child; memory runs out; guess a; screen"
             << "music.wav\n[Quillow] Run-time error '7':\n\nOut of memory (16)\nscreen closed";
     }
 

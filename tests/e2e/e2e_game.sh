@@ -41,6 +41,7 @@ trace=$("$audio_trace" "$work/audio.raw" "$work"/*.wav)
 awk 'NR == 3 {a = $2} NR == 4 {exit !($2 - a >= 0.85)}' <<<"$trace" ||
     fail "E was handled before B's reveal was over"
 
+printf 'Bee\r\n*Cat\r\nA pet\r\n' >"$words"
 play adult --mute
 "$wm_close" "$W"
 ended "the window manager's close with the box open"

@@ -16,6 +16,7 @@ expect() { # STATUS TEXT COMMAND...: the command ends with STATUS and says TEXT
     if [ $? != "$status" ] || [[ "$said" != *"$text"* ]] || { [ "$status" = 4 ] && [ "$(wc -l <<<"$said")" != 1 ]; }; then
         echo "FAIL: ${*:3} said: $said" >&2
         failed=1
+        return 1
     fi
 }
 usage="Usage: quillow [--words FILE] [--mute]"
@@ -34,19 +35,24 @@ expect 4 "needs a graphical desktop, but none answers (neither DISPLAY nor WAYLA
 expect 4 "(DISPLAY=:999 WAYLAND_DISPLAY=)" env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:999 "$1"
 # A display, X11 or Wayland, that takes the connection and never answers: told after 10 s;
 # before that, a logout's SIGTERM ends the game at once.
-perl -MIO::Socket::INET -e 'my $s = IO::Socket::INET->new(LocalAddr => "127.0.0.1:6099", Listen => 5,
-    ReuseAddr => 1) or exit 1; sleep 60' &
-perl -MIO::Socket::UNIX -e 'my $s = IO::Socket::UNIX->new(Local => "mute-wayland", Listen => 5); sleep 60' &
-sleep 0.5
-expect 4 "(DISPLAY=127.0.0.1:99 WAYLAND_DISPLAY=)" \
-    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=127.0.0.1:99 timeout 20 "$1" &
+# (Each listener is ready once it has written its address.)
+perl -MIO::Socket::INET -e '$s = IO::Socket::INET->new(LocalAddr => "127.0.0.1", Listen => 5) or exit 1;
+    open F, ">x11.new"; print F $s->sockport - 6000; close F; rename "x11.new", "x11"; sleep 60' &
+perl -MIO::Socket::UNIX -e '$s = IO::Socket::UNIX->new(Local => "mute-wayland", Listen => 5); sleep 60' &
+for _ in $(seq 100); do [ -s x11 ] && [ -S mute-wayland ] && break; sleep 0.05; done
+x11=127.0.0.1:$(cat x11)
+expect 4 "(DISPLAY=$x11 WAYLAND_DISPLAY=)" \
+    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$x11 timeout 20 "$1" &
+x11_told=$!
 expect 4 "WAYLAND_DISPLAY=$PWD/mute-wayland)" env -u DISPLAY QT_QPA_PLATFORM=wayland \
     WAYLAND_DISPLAY="$PWD/mute-wayland" timeout 20 "$1" &
-env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=127.0.0.1:99 "$1" 2>/dev/null &
+wayland_told=$!
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$x11 "$1" 2>/dev/null &
 sleep 1
 kill -TERM $!
 wait $! || { echo "FAIL: SIGTERM while the display does not answer: status $?" >&2; failed=1; }
-wait %3 %4 || failed=1
+wait $x11_told || failed=1
+wait $wayland_told || failed=1
 kill %1 %2
 printf 'Cat\r\n\xffOwl\r\nA bird\r\n' >$'w\xff.txt'
 expect 124 "invalid style override" timeout 2 env QT_QPA_PLATFORM=offscreen "$1" -style none --words $'w\xff.txt'

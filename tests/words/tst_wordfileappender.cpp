@@ -60,6 +60,20 @@ struct Faults : FileCalls
     }
 };
 
+// How an add ends when a call fails, and where the entry went: the file replaced by a new one,
+// written in place, in part, or nothing written.
+struct AddCase
+{
+    QByteArray before; // null: no file
+    Call failing;
+    int error;       // 0: none fails
+    QString outcome; // its start
+    QString written;
+    bool secondName = false;     // a hard link: written in place
+    int occurrence = 1;          // of the failing call
+    bool brokenTruncate = false; // and every cut back fails
+};
+
 ino_t inode(const QString &path)
 {
     struct stat info
@@ -146,88 +160,68 @@ private Q_SLOTS:
         }
     }
 
-    // How an add ends when a call fails, and where the entry went: the file replaced by a new one,
-    // written in place, or nothing written.
     void addsAndFailures_data()
     {
-        QTest::addColumn<QByteArray>("before"); // null: no file
-        QTest::addColumn<bool>("secondName");   // a hard link: written in place
-        QTest::addColumn<Call>("failing");
-        QTest::addColumn<int>("occurrence"); // of the failing call
-        QTest::addColumn<int>("error");
-        QTest::addColumn<bool>("brokenTruncate"); // and every cut back fails
-        QTest::addColumn<QString>("outcome");     // its start
-        QTest::addColumn<QString>("written");
-        auto row = [](const char *tag, const QByteArray &before, Call failing, int error,
-                      const QString &outcome, const QString &written, bool secondName = false,
-                      int occurrence = 1, bool brokenTruncate = false) {
-            QTest::newRow(tag) << before << secondName << failing << occurrence << error
-                               << brokenTruncate << outcome << written;
-        };
-        row("a missing file is made", {}, Call::Unlink, 0, "added", "replaced");
-        row("a drive not ready fails with 71, for the player to retry", kBefore, Call::Open,
-            ENOMEDIUM, "failed 71", "nothing");
-        row("nor is the new file made on it", kBefore, Call::CreateTemporary, ENOMEDIUM,
-            "failed 71", "nothing");
-        row("a name too long for the new file", kBefore, Call::CreateTemporary, ENAMETOOLONG,
-            "added", "in place");
-        row("no room for a second copy", kBefore, Call::Write, ENOSPC, "added", "in place");
-        row("a file mounted on its own, which a rename cannot replace", kBefore, Call::Rename,
-            EBUSY, "added", "in place");
-        row("nor one on another device", kBefore, Call::Rename, EXDEV, "added", "in place");
-        row("an access list that cannot be kept", kBefore, Call::CopyAttributes, ENOTSUP, "added",
-            "in place");
-        row("an I/O error ends the add", kBefore, Call::Write, EIO, "failed 57: Input/output error",
-            "nothing");
-        row("no lock to be had", kBefore, Call::Lock, ENOLCK, "failed 57: No locks available",
-            "nothing");
-        row("a file that does not load is refused", "Bee\r\n*Owl", Call::Unlink, 0,
-            "Error: The word could not be added: the word file cannot", "nothing");
-        row("in place, a failed write is cut back", kBefore, Call::Write, EIO,
-            "failed 57: Input/output error", "nothing", true);
-        row("in place, a failed flush is cut back", kBefore, Call::Flush, EIO,
-            "failed 57: Input/output error", "nothing", true);
-        row("in place, neither flushed nor cut back: the entry may not be on the disk", kBefore,
-            Call::Flush, EIO,
-            "failed 57: Input/output error. The file could not be cut back: it holds the new "
-            "entry, which may not be on the disk",
-            "in place", true, 1, true);
-        row("in place, a write neither done nor cut back: part may be left", kBefore, Call::Write,
-            EIO,
-            "failed 57: Input/output error. The file could not be cut back: part of the new text "
-            "may be left",
-            "in part", true, 2, true);
+        QTest::addColumn<AddCase>("c");
+        auto row = [](const char *tag, const AddCase &c) { QTest::newRow(tag) << c; };
+        row("a missing file is made", {{}, Call::Unlink, 0, "added", "replaced"});
+        row("a drive not ready fails with 71, for the player to retry",
+            {kBefore, Call::Open, ENOMEDIUM, "failed 71", "nothing"});
+        row("a file the player may not write fails",
+            {kBefore, Call::Open, EACCES, "failed 70: Permission denied", "nothing"});
+        row("a folder they may not write to is written in place",
+            {kBefore, Call::CreateTemporary, EACCES, "added", "in place"});
+        row("as is a name too long for the new file",
+            {kBefore, Call::CreateTemporary, ENAMETOOLONG, "added", "in place"});
+        row("no room for a second copy", {kBefore, Call::Write, ENOSPC, "added", "in place"});
+        row("a file mounted on its own, which a rename cannot replace",
+            {kBefore, Call::Rename, EBUSY, "added", "in place"});
+        row("an access list that cannot be kept",
+            {kBefore, Call::CopyAttributes, ENOTSUP, "added", "in place"});
+        row("an I/O error ends the add",
+            {kBefore, Call::Write, EIO, "failed 57: Input/output error", "nothing"});
+        row("no lock to be had",
+            {kBefore, Call::Lock, ENOLCK, "failed 57: No locks available", "nothing"});
+        row("a file that does not load is refused",
+            {"Bee\r\n*Owl", Call::Unlink, 0,
+             "Error: The word could not be added: the word file cannot", "nothing"});
+        row("in place, a failed flush is cut back",
+            {kBefore, Call::Flush, EIO, "failed 57: Input/output error", "nothing", true});
+        row("in place, neither flushed nor cut back: the entry may not be on the disk",
+            {kBefore, Call::Flush, EIO,
+             "failed 57: Input/output error. The file could not be cut back: it holds the new "
+             "entry, which may not be on the disk",
+             "in place", true, 1, true});
+        row("in place, a write neither done nor cut back: part may be left",
+            {kBefore, Call::Write, EIO,
+             "failed 57: Input/output error. The file could not be cut back: part of the new text "
+             "may be left",
+             "in part", true, 2, true});
     }
 
     void addsAndFailures()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(bool, secondName);
-        QFETCH(Call, failing);
-        QFETCH(int, occurrence);
-        QFETCH(int, error);
-        QFETCH(bool, brokenTruncate);
-        QFETCH(QString, outcome);
-        QFETCH(QString, written);
+        QFETCH(AddCase, c);
+        const QByteArray &before = c.before;
         if (!before.isNull())
             writeBytes(file(), before);
-        QVERIFY(!secondName || giveSecondName());
+        QVERIFY(!c.secondName || giveSecondName());
         const ino_t was = inode(file());
         Faults faults;
-        faults.failing = error ? std::optional(failing) : std::nullopt;
-        faults.occurrence = occurrence;
-        faults.error = error;
-        if (brokenTruncate)
+        faults.failing = c.error ? std::optional(c.failing) : std::nullopt;
+        faults.occurrence = c.occurrence;
+        faults.error = c.error;
+        if (c.brokenTruncate)
             faults.broken = Call::Truncate;
         const QString said = add(&faults);
-        QVERIFY2(said.startsWith(outcome), qPrintable(said));
+        QVERIFY2(said.startsWith(c.outcome), qPrintable(said));
         const QByteArray after = readBytes(file());
         const QString where = after == before ? "nothing"
                               : after == before + kEntry
                                   ? (inode(file()) == was ? "in place" : "replaced")
                               : after.startsWith(before) ? "in part"
                                                          : "damaged";
-        QCOMPARE(where, written);
+        QCOMPARE(where, c.written);
         QCOMPARE(temporaryFiles(), {});
     }
 
@@ -265,26 +259,6 @@ private Q_SLOTS:
                                 "exist")
                             .arg(file("gone.txt")));
         QVERIFY(!QFileInfo::exists(file("gone.txt")));
-    }
-
-    // What the system refuses an ordinary user: a file they may not write, or a folder, where
-    // the entry is written in place.
-    void rights()
-    {
-        for (const bool folder : {false, true}) {
-            writeBytes(file(), kBefore);
-            QFile::setPermissions(file(), QFile::ReadOther |
-                                              (folder ? QFile::WriteOther : QFile::ReadOther));
-            QFile::setPermissions(m_dir->path(), QFile::ExeOther | QFile::ReadOther);
-            const int said = inChild([&] {
-                return becomeOrdinaryUser() &&
-                       add() == (folder ? "added" : "failed 70: Permission denied");
-            });
-            QFile::setPermissions(m_dir->path(),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QCOMPARE(said, 1);
-            QCOMPARE(readBytes(file()), folder ? kBefore + kEntry : kBefore);
-        }
     }
 
     // Replaced as a whole, the word file keeps its permissions and the symbolic link that leads

@@ -61,6 +61,17 @@ QByteArray entries(const char *prefix, int count, bool adult)
     return bytes;
 }
 
+// An entry added from the panel: the file's bytes before, the entry, and what is written (null:
+// refused) or the refusal's title, the box at fault, and a part of its text.
+struct Entry
+{
+    QByteArray contents;
+    qint16 level;
+    QString word, definition;
+    QByteArray written;
+    QString refusal = {}, saying = {};
+};
+
 // A reader whose second line read fails twice with the given error, then reads on.
 struct FaultyReader : MemoryLineReader
 {
@@ -90,38 +101,36 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("loaded"); // the last entries
-        const char *rows[][3] = {
-            {"adult, child", "*Owl\r\nA bird\r\nCat\r\n",
-             "adult 1: Owl | A bird @1\nchild 1: Cat @3"},
-            {"CR, CR LF, LF", "Cat\rDog\nEel\r\nFox",
-             "child 1: Cat @1\nchild 2: Dog\nEel @2\nchild 3: Fox @3"},
-            {"empty, blanks", "\r\n ice Cream \r\n", "child 1:  @1\nchild 2:  ice Cream  @2"},
-            {"stars", "*\r\n*Owl\r\n* Sun\r\n\r\n", "adult 1:  | *Owl @1\nadult 2:  Sun |  @3"},
-            {"BOM, UTF-8 and not",
-             "\xEF\xBB\xBF"
-             "Caf\xC3\xA9\r\nCaf\xE9",
-             "child 1: Café @1\nchild 2: Caf\uFFFD @2"},
-            {"13, 14", "abcdefghijklm\r\nabcdefghijklmn\r\n*Extraordinarily\r\nvery\r\nOx",
-             "child 1: abcdefghijklm @1\nskipped: abcdefghijklmn @2\nskipped: Extraordinarily "
-             "@3\nchild 2: Ox @5"},
-            {"star last", "Cat\r\n*Owl", "child 1: Cat @1\nerror 62 @2 in words.txt"},
+        auto row = [](const char *tag, const QByteArray &bytes, const QString &loaded) {
+            QTest::newRow(tag) << bytes << loaded;
         };
-        for (const auto &row : rows)
-            QTest::newRow(row[0]) << QByteArray(row[1]) << QString(row[2]);
+        row("an adult entry is two lines, a child one one", "*Owl\r\nA bird\r\nCat\r\n",
+            "adult 1: Owl | A bird @1\nchild 1: Cat @3");
+        row("CR or CR LF ends a line, LF alone does not", "Cat\rDog\nEel\r\nFox",
+            "child 1: Cat @1\nchild 2: Dog\nEel @2\nchild 3: Fox @3");
+        row("empty lines and blanks are words", "\r\n ice Cream \r\n",
+            "child 1:  @1\nchild 2:  ice Cream  @2");
+        row("a star alone is an adult marker", "*\r\n*Owl\r\n* Sun\r\n\r\n",
+            "adult 1:  | *Owl @1\nadult 2:  Sun |  @3");
+        row("a byte-order mark is dropped, bytes not UTF-8 are replaced",
+            "\xEF\xBB\xBF"
+            "Caf\xC3\xA9\r\nCaf\xE9",
+            "child 1: Café @1\nchild 2: Caf\uFFFD @2");
+        row("words of more than 13 characters are skipped",
+            "abcdefghijklm\r\nabcdefghijklmn\r\n*Extraordinarily\r\nvery\r\nOx",
+            "child 1: abcdefghijklm @1\nskipped: abcdefghijklmn @2\nskipped: Extraordinarily "
+            "@3\nchild 2: Ox @5");
         const QString seen = QString("😀e\u0301").repeated(6) + 'a'; // 13 characters, 25 code points
-        QTest::newRow("characters as seen")
-            << (seen + "\r\n" + seen + "b").toUtf8()
-            << "child 1: " + seen + " @1\nskipped: " + seen + "b @2";
-        const QString accented = ("a" + QString(40, QChar(0x301))).repeated(13); // 533 units
-        QTest::newRow("13 characters, however many accents each carries")
-            << (accented + "\r\n" + accented + "b").toUtf8()
-            << "child 1: " + accented + " @1\nskipped: " + accented + "b @2";
-        QTest::newRow("1000 each") << entries("c", 1000, false) + entries("a", 1000, true)
-                                   << "adult 1000: a1000 | d @2999";
-        QTest::newRow("1001st child")
-            << entries("c", 1001, false) << "child 1000: c1000 @1000\nerror 9 @1001 in words.txt";
-        QTest::newRow("1001st adult") << entries("a", 1001, true)
-                                      << "adult 1000: a1000 | d @1999\nerror 9 @2001 in words.txt";
+        row("characters are counted as seen", (seen + "\r\n" + seen + "b").toUtf8(),
+            "child 1: " + seen + " @1\nskipped: " + seen + "b @2");
+        row("a star line last stops with error 62", "Cat\r\n*Owl",
+            "child 1: Cat @1\nerror 62 @2 in words.txt");
+        row("1000 words of each level are read",
+            entries("c", 1000, false) + entries("a", 1000, true), "adult 1000: a1000 | d @2999");
+        row("the 1001st child word stops with error 9", entries("c", 1001, false),
+            "child 1000: c1000 @1000\nerror 9 @1001 in words.txt");
+        row("as does the 1001st adult word", entries("a", 1001, true),
+            "adult 1000: a1000 | d @1999\nerror 9 @2001 in words.txt");
     }
 
     void loaderReadsEntries()
@@ -185,72 +194,54 @@ private Q_SLOTS:
     // then exactly the new one.
     void anAddWritesWhatReadsBack_data()
     {
-        QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<qint16>("level");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("definition");
-        QTest::addColumn<QByteArray>("written"); // null: refused
-        QTest::addColumn<QString>("refusal");    // its title, and the box at fault
-        QTest::addColumn<QString>("saying");     // a part of its text
-        auto added = [](const char *tag, const QByteArray &contents, qint16 level,
-                        const QString &word, const QString &definition, const QByteArray &written) {
-            QTest::newRow(tag) << contents << level << word << definition << written << QString()
-                               << QString();
-        };
-        auto refused = [](const char *tag, const QByteArray &contents, qint16 level,
-                          const QString &word, const QString &definition, const QString &refusal,
-                          const QString &saying = {}) {
-            QTest::newRow(tag) << contents << level << word << definition << QByteArray() << refusal
-                               << saying;
-        };
-        added("a child word after the last line, its definition not read", "Cat\r\n", 0, "Dog",
-              "a\n\t", "Dog\r\n");
-        added("an adult word and its definition", "Cat\r\n", 1, "Owl", "A bird",
-              "*Owl\r\nA bird\r\n");
-        added("a last line without its end is ended first", "Cat", 0, "Dog", "", "\r\nDog\r\n");
-        added("a lone CR ends a line", "Cat\r", 0, "Dog", "", "Dog\r\n");
-        added("a lone LF does not", "Cat\n", 0, "Dog", "", "\r\nDog\r\n");
-        added("a byte-order mark alone holds no line", "\xEF\xBB\xBF", 0, "Dog", "", "Dog\r\n");
-        added("an adult word may begin with a star", "", 1, "*Star", "x", "**Star\r\nx\r\n");
-        added("twelve emoji and a blank", "", 0, QString("😀").repeated(12) + ' ', "",
-              QString("😀").repeated(12).toUtf8() + " \r\n");
+        QTest::addColumn<Entry>("entry");
+        auto added = [](const char *tag, const Entry &entry) { QTest::newRow(tag) << entry; };
+        auto refused = added;
+        added("a child word after the last line, its definition not read",
+              {"Cat\r\n", 0, "Dog", "a\n\t", "Dog\r\n"});
+        added("an adult word and its definition",
+              {"Cat\r\n", 1, "Owl", "A bird", "*Owl\r\nA bird\r\n"});
+        added("a last line without its end is ended first", {"Cat", 0, "Dog", "", "\r\nDog\r\n"});
+        added("a lone CR ends a line", {"Cat\r", 0, "Dog", "", "Dog\r\n"});
+        added("a lone LF does not", {"Cat\n", 0, "Dog", "", "\r\nDog\r\n"});
+        added("a byte-order mark alone holds no line", {"\xEF\xBB\xBF", 0, "Dog", "", "Dog\r\n"});
+        added("an adult word may begin with a star", {"", 1, "*Star", "x", "**Star\r\nx\r\n"});
+        const QString emoji = QString("😀").repeated(12);
+        added("twelve emoji and a blank", {"", 0, emoji + ' ', "", emoji.toUtf8() + " \r\n"});
         const QString accented = ("a" + QString(40, QChar(0x301))).repeated(13);
-        added("13 letters with 40 accents each", "", 0, accented, "", accented.toUtf8() + "\r\n");
-        refused("fourteen emoji", "", 0, QString("😀").repeated(14), "", "Word too long");
-        refused("a child word that begins with a star", "", 0, "*Star", "", "Word not accepted",
-                "\"*\"");
-        refused("a line break in a word", "", 0, "Ca\nt", "x", "Word not accepted", "one line");
-        refused("a line break in a definition", "", 1, "Cat", "a\r",
-                "Word not accepted, in the definition", "one line");
-        refused("an escape sequence in a word", "", 0, "Ca\x1b[2Jt", "", "Word not accepted",
-                "control");
-        refused("a delete in a definition", "", 1, "Owl", "a\x7f",
-                "Word not accepted, in the definition", "control");
-        const QChar bom(0xFEFF); // a string literal's would be dropped as it is decoded
-        refused("a byte-order mark before a star, in an empty file", "", 0, bom + QString("*Owl"),
-                "", "Word not accepted");
-        refused("the same after other words", "Cat\r\n", 0, bom + QString("*Owl"), "",
-                "Word not accepted");
-        added("after an adult word's star, it stays", "Cat\r\n", 1, bom + QString("Owl"), "d",
-              "*\xEF\xBB\xBFOwl\r\nd\r\n");
-        added("a byte-order mark inside a word stays", "Cat\r\n", 0, QString("O") + bom + "wl", "",
-              "O\xEF\xBB\xBFwl\r\n");
-        refused("half of a character", "", 0, QString(QChar(0xD800)), "", "Word not accepted");
-        refused("a file that does not load as it is", "Cat\r\n*Owl", 0, "Dog", "", "Error");
-        refused("a full level", entries("c", 1000, false), 0, "Dog", "", "Dictionary full");
-        refused("a file that would pass 8 MiB", QByteArray(8 * 1024 * 1024 - 4, 'x'), 0, "Dog", "",
-                "Error");
+        added("13 letters with 40 accents each", {"", 0, accented, "", accented.toUtf8() + "\r\n"});
+        refused("fourteen emoji", {"", 0, emoji + "😀😀", "", {}, "Word too long"});
+        refused("a child word that begins with a star",
+                {"", 0, "*Star", "", {}, "Word not accepted", "\"*\""});
+        refused("a line break in a word",
+                {"", 0, "Ca\nt", "x", {}, "Word not accepted", "one line"});
+        refused("a line break in a definition",
+                {"", 1, "Cat", "a\r", {}, "Word not accepted, in the definition", "one line"});
+        refused("an escape sequence in a word",
+                {"", 0, "Ca\x1b[2Jt", "", {}, "Word not accepted", "control"});
+        refused("a delete in a definition",
+                {"", 1, "Owl", "a\x7f", {}, "Word not accepted, in the definition", "control"});
+        const QString bom(QChar(0xFEFF)); // a string literal's would be dropped as it is decoded
+        refused("a byte-order mark before a star, in an empty file",
+                {"", 0, bom + "*Owl", "", {}, "Word not accepted", "byte-order mark"});
+        refused("the same after other words",
+                {"Cat\r\n", 0, bom + "*Owl", "", {}, "Word not accepted", "byte-order mark"});
+        added("after an adult word's star, it stays",
+              {"Cat\r\n", 1, bom + "Owl", "d", "*\xEF\xBB\xBFOwl\r\nd\r\n"});
+        added("a byte-order mark inside a word stays",
+              {"Cat\r\n", 0, "O" + bom + "wl", "", "O\xEF\xBB\xBFwl\r\n"});
+        refused("half of a character",
+                {"", 0, QString(QChar(0xD800)), "", {}, "Word not accepted"});
+        refused("a file that does not load as it is", {"Cat\r\n*Owl", 0, "Dog", "", {}, "Error"});
+        refused("a full level", {entries("c", 1000, false), 0, "Dog", "", {}, "Dictionary full"});
+        refused("a file that would pass 8 MiB",
+                {QByteArray(8 * 1024 * 1024 - 4, 'x'), 0, "Dog", "", {}, "Error"});
     }
 
     void anAddWritesWhatReadsBack()
     {
-        QFETCH(QByteArray, contents);
-        QFETCH(qint16, level);
-        QFETCH(QString, word);
-        QFETCH(QString, definition);
-        QFETCH(QByteArray, written);
-        QFETCH(QString, refusal);
-        QFETCH(QString, saying);
+        QFETCH(Entry, entry);
+        const auto &[contents, level, word, definition, written, refusal, saying] = entry;
         // Checked as typed, as the panel does, then against the file.
         const auto checked = checkNewEntry(word, definition, level);
         const auto planned =
