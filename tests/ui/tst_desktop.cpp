@@ -1,20 +1,16 @@
 // The desktop's services: Qt message boxes as the game numbers them, sounds through SDL's disk
-// audio driver, which writes what the device is given to a file, and how each ends when the game
-// closes.
+// audio driver, which writes what the device is given to a file, and the signals that close the
+// game. (How a close ends a wait or a box: tests/e2e/close_stress.sh, in the real game.)
 
 #include "ChildProcess.h"
 #include "CloseGuard.h"
 #include "DesktopServices.h"
-#include "ProgramEnd.h"
 #include "TestFiles.h"
 #include "WavFile.h"
-
-#include <qpa/qwindowsysteminterface.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -134,84 +130,6 @@ private Q_SLOTS:
         const QByteArray samples = SoundPlayer::load("odd.wav");
         QCOMPARE(samples.size() / 2 * 1000 / SoundPlayer::SampleRate, played);
         QVERIFY(samples.count(QByteArray(2, '\0')) <= samples.size() / 8); // not silence
-    }
-
-    // During a wait the player's keys are held, in their order, until it is over. A close
-    // request for the game's window is not held: a wait or a box under way ends at once, and one
-    // asked for after the close throws before it starts. A close request for a box is the box's.
-    void closingEndsEveryWaitAndBox_data()
-    {
-        QTest::addColumn<QString>("call");
-        QTest::addColumn<QString>("during"); // keys, "close" (the window's), "dialog close"
-        QTest::addColumn<QString>("seen");   // the box's text or "box" meanwhile, then after
-        QTest::addColumn<bool>("closing");
-        auto row = [](const char *tag, const char *call, const char *during, const char *seen,
-                      bool closing) { QTest::newRow(tag) << call << during << seen << closing; };
-        row("keys during a pause wait for its end", "pause", "ab", "|ab", false);
-        row("a close drops the keys held before it", "pause", "ab close", "|", true);
-        row("a box's close is not the game's", "pause", "dialog close", "|", false);
-        row("a close ends a sound", "sound", "close", "|", true);
-        row("and a box", "box", "close", "box|", true);
-        for (const char *call : {"pause", "sound", "box"})
-            QTest::addRow("closed before a %s, it never starts", call) << call << ""
-                                                                       << "" << true;
-    }
-
-    void closingEndsEveryWaitAndBox()
-    {
-        QFETCH(QString, call);
-        QFETCH(QString, during);
-        QFETCH(QString, seen);
-        QFETCH(bool, closing);
-        QVERIFY(WavFile::write("long.wav", QByteArray(5 * SoundPlayer::SampleRate * 2, '\1'),
-                               SoundPlayer::SampleRate));
-        qputenv("SDL_AUDIODRIVER", "disk");
-        CloseGuard guard;
-        DesktopServices services(guard);
-        QLineEdit box;
-        QWidget dialog(nullptr, Qt::Dialog);
-        dialog.show();
-        box.show();
-        box.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&box));
-        if (during.isEmpty())
-            guard.request();
-        QWindow *window = box.windowHandle();
-        QString meanwhile;
-        QTimer::singleShot(50, [&] {
-            meanwhile = QApplication::activeModalWidget() ? "box" : "";
-            for (const QString &step : during.split(' ', Qt::SkipEmptyParts)) {
-                if (step == "close")
-                    QWindowSystemInterface::handleCloseEvent(window);
-                else if (step == "dialog")
-                    window = dialog.windowHandle();
-                else
-                    for (const QChar c : step)
-                        for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease})
-                            QWindowSystemInterface::handleKeyEvent(
-                                window, type, Qt::Key_A + (c.unicode() - 'a'), Qt::NoModifier, c);
-                QCoreApplication::processEvents();
-            }
-            meanwhile += box.text();
-        });
-        QElapsedTimer clock;
-        clock.start();
-        try {
-            if (call == "pause")
-                services.pause(300);
-            else if (call == "sound")
-                services.playSound("long.wav");
-            else
-                services.showMessage("The word is: Bee.", "Won", MessageBoxKind::Ok);
-        } catch (const ProgramEnd &end) {
-            QCOMPARE(end.exitStatus(), 0);
-        }
-        QVERIFY2(clock.elapsed() < 2500, "the wait went on after the close");
-        QTest::qWait(60);
-        QCOMPARE(during.isEmpty() ? "" : meanwhile + '|' + box.text(), seen);
-        QCOMPARE(guard.isClosing(), closing);
-        QCOMPARE(dialog.isVisible(), during != "dialog close");
-        QVERIFY(!QApplication::activeModalWidget());
     }
 
     // SIGTERM, SIGHUP and SIGINT close the game: heard through the event loop once it listens
