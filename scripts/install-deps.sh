@@ -23,7 +23,7 @@ else
         dpkg-dev file lintian devscripts
         qt6-wayland
         stress-ng sway wtype acl
-        at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0 dbus-x11
+        at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0 dbus-x11 python3-xlib
     )
 fi
 packages+=("$@")

@@ -6,7 +6,7 @@ begin() { # NAME: makes $work and, at exit, stops what keep() was given and remo
     script_name=$1
     work=$(mktemp -d)
     kept=()
-    trap 'kill "${kept[@]}" 2>/dev/null; rm -rf "$work"' EXIT
+    trap 'kill "${kept[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
 }
 keep() { kept+=("$@"); } # PID...: stopped at exit
 fail() {

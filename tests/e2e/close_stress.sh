@@ -1,21 +1,22 @@
 #!/usr/bin/env bash
 # Closes the real game at every moment a player can, with both cores kept busy by stress-ng: on
-# X11 (Xvfb, the window manager's WM_DELETE_WINDOW as wm_close sends it) and on Wayland (a
+# X11 (Xvfb, the window manager's WM_DELETE_WINDOW as wm_close.py sends it) and on Wayland (a
 # headless sway, whose `kill` is the compositor's close), and by SIGTERM and SIGINT. Every run
 # must end within 2 s with status 0 (130 after SIGINT) by the game's own path, not killed by the
 # signal, and leave the word file whole. The game is played by keyboard alone, so that the same
 # moves reach each moment on both window systems.
 #
-#   close_stress.sh QUILLOW SOUNDS WM_CLOSE [COUNT [PLATFORMS [WAYS [MOMENTS]]]]
+#   close_stress.sh QUILLOW SOUNDS [COUNT [PLATFORMS [WAYS [MOMENTS]]]]
 #
 # COUNT: runs of each moment by each way on each platform (default 20). With COUNT 0 (the test
 # suite's), each moment runs once, the platform and the way taking turns from one to the next
 # (so that a box is closed by the compositor, and the start-up boxes by their own close).
 # PLATFORMS: "x11 wayland"; WAYS: "wm term int"; MOMENTS: all of those in moment() below.
 set -uo pipefail
-quillow=$(realpath "$1") sounds=$(realpath "$2") wm_close=$(realpath "$3") count=${4:-20}
-platforms=(${5:-x11 wayland}) ways=(${6:-wm term int})
-moments=${7:-sign-in reveal behind-letters win-box losing-sound winning-sound loss-box refusal-box
+quillow=$(realpath "$1") sounds=$(realpath "$2") count=${3:-20}
+wm_close=$(realpath "$(dirname "$0")/wm_close.py")
+platforms=(${4:-x11 wayland}) ways=(${5:-wm term int})
+moments=${6:-sign-in reveal behind-letters win-box losing-sound winning-sound loss-box refusal-box
     error-box start-up-error notice-box panel start-up-warning add}
 . "$(dirname "$0")/../../scripts/session.sh"
 begin close-stress
@@ -65,7 +66,7 @@ close() { # game|box|box-first: the close of the game window, of the box that co
     local first # or of that box, then waiting for the game window. On X11 that box is the first
     if [ "$p" = x11 ]; then # of the windows titled Quillow; on Wayland the game window is tiled.
         first=$(xdotool search --onlyvisible --name '^Quillow$' | sort -n | head -n 1)
-        "$wm_close" "$first"
+        /usr/bin/python3 "$wm_close" "$first"
     else
         swaymsg "[app_id=\"org.quillow.Quillow\" $([ "$1" = game ] && echo tiling)] kill" >/dev/null
     fi

@@ -6,10 +6,10 @@
 # added, QUIT with Alt+Q, and the sounds as SDL's disk driver recorded them; then, muted, an adult
 # game lost and the window manager's close with the box open.
 #
-#   e2e_game.sh QUILLOW FOLDER_WITH_SOUNDS AUDIO_TRACE WM_CLOSE
+#   e2e_game.sh QUILLOW FOLDER_WITH_SOUNDS
 set -euo pipefail
-quillow=$1 sounds=$2 audio_trace=$3 wm_close=$4
-. "$(dirname "$0")/../../scripts/session.sh"
+quillow=$1 sounds=$2 here=$(dirname "$0")
+. "$here/../../scripts/session.sh"
 begin e2e
 start_xvfb
 start_accessibility_bus
@@ -24,7 +24,7 @@ play() { # LEVEL [OPTIONS...]: a game read by screen_reader.py, which ends it or
     keep $game
     W=$(window_named Quillow) || fail "no game window"
     xdotool windowfocus --sync "$W"
-    /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$1" "$W" || fail "$1 game"
+    /usr/bin/python3 "$here/screen_reader.py" "$1" "$W" || fail "$1 game"
 }
 ended() { # WHAT: the game ends by itself within 10 s, with status 0
     timeout 10 tail --pid="$game" -f /dev/null || fail "$1: the game did not end"
@@ -35,7 +35,20 @@ play child
 ended QUIT
 [ "$(cat "$words")" = "$(printf 'Bee\r\n*Cat\r\nA pet\r\n*Owl\r\nbird\r\n')" ] ||
     fail "the word is not in the --words file"
-trace=$("$audio_trace" "$work/audio.raw" "$work"/*.wav)
+trace=$(/usr/bin/python3 - "$work/audio.raw" "$work"/*.wav <<'EOF'
+import os, sys, wave  # the sounds whose samples stand in the recording, with the second each starts
+recording, found = open(sys.argv[1], "rb").read(), []
+for name in sys.argv[2:]:
+    with wave.open(name) as sound:
+        samples, rate = sound.readframes(sound.getnframes()), sound.getframerate()
+    at = recording.find(samples)
+    while samples and at >= 0:
+        found.append((at, os.path.basename(name), at / 2 / rate))
+        at = recording.find(samples, at + len(samples))
+for at, name, second in sorted(found):
+    print(name, "%.3f" % second)
+EOF
+)
 [ "$(cut -d' ' -f1 <<<"$trace" | xargs)" = "no.wav no.wav music.wav music.wav music.wav winner.wav goodbye.wav" ] ||
     fail "played: $(cut -d' ' -f1 <<<"$trace" | xargs)"
 awk 'NR == 3 {a = $2} NR == 4 {exit !($2 - a >= 0.85)}' <<<"$trace" ||
@@ -43,7 +56,7 @@ awk 'NR == 3 {a = $2} NR == 4 {exit !($2 - a >= 0.85)}' <<<"$trace" ||
 
 printf 'Bee\r\n*Cat\r\nA pet\r\n' >"$words"
 play adult --mute
-"$wm_close" "$W"
+/usr/bin/python3 "$here/wm_close.py" "$W"
 ended "the window manager's close with the box open"
 [ -z "$(tr -d '\0' 2>/dev/null <"$work/audio.raw" | head -c 1)" ] || fail "--mute: the audio device was given sound"
 echo "e2e: passed"

@@ -6,8 +6,8 @@
 #
 #   test_cli.sh QUILLOW CHECKER
 set -uo pipefail
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/../../scripts/session.sh"
+begin cli
 cd "$work"
 failed=0
 expect() { # STATUS TEXT COMMAND...: the command ends with STATUS and says TEXT

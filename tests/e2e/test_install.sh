@@ -5,12 +5,9 @@
 #
 #   test_install.sh BUILD_DIR
 set -euo pipefail
-prefix=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$prefix"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+. "$(dirname "$0")/../../scripts/session.sh"
+begin install
+prefix=$work
 cmake --install "$1" --prefix "$prefix" >/dev/null
 for f in share/quillow/sounds/{music,no,scream,winner,goodbye}.wav share/icons/hicolor/scalable/apps/org.quillow.Quillow.svg; do
     [ -e "$prefix/$f" ] || fail "$f is missing"
@@ -21,7 +18,8 @@ printf 'Quokka\r\n' >>"$prefix/lib/quillow/Dictionary.txt"
 cmake --install "$1" --prefix "$prefix" >/dev/null
 tail -c 8 "$prefix/lib/quillow/Dictionary.txt" | grep -q Quokka || fail "a reinstall lost the player's words"
 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$prefix" "$prefix/bin/quillow" >/dev/null 2>&1 &
-sleep 1
+keep $!
+for _ in $(seq 100); do [ "$(readlink "/proc/$!/exe")" = "$prefix/lib/quillow/quillow" ] && break; sleep 0.1; done
 [ "$(readlink "/proc/$!/exe")" = "$prefix/lib/quillow/quillow" ] || fail "the launcher did not start the game"
 [ "$(readlink "/proc/$!/cwd")" = "$prefix/share/quillow/sounds" ] || fail "not in its sounds' folder"
 echo "install: passed"

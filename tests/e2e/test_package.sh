@@ -6,12 +6,8 @@
 #
 #   test_package.sh SOURCE_DIR
 set -euo pipefail
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+. "$(dirname "$0")/../../scripts/session.sh"
+begin package
 
 for run in one two; do
     QUILLOW_PACKAGE_BUILD=$work/build-$run "$1/scripts/package.sh" "$work/$run" >/dev/null
@@ -41,7 +37,7 @@ appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.quillow.
 export HOME=$work/home QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=$work
 words() { # XDG_DATA_HOME: the word file the game started with it is given, and what it said
     XDG_DATA_HOME=$1 "$root/usr/games/quillow" 2>"$work/stderr" &
-    sleep 2
+    for _ in $(seq 100); do tr '\0' '\n' <"/proc/$!/cmdline" | grep -qx -- --words && break; sleep 0.1; done
     tr '\0' '\n' <"/proc/$!/cmdline" | grep -A1 -x -- --words | tail -n 1
     kill $! # a logout: the game ends as if its window was closed
     wait $! || fail "SIGTERM ended the game with an error"

@@ -8,8 +8,8 @@
 #include <deque>
 #include <functional>
 
-// Platform services for tests: message boxes are answered from a script, sounds and pauses only
-// recorded. The hooks run after the event is recorded, so a test can look at the window then.
+// Platform services for tests: message boxes are recorded and answered from a script, pauses
+// counted; each call is handed to a hook then, so that a test can look at the window.
 // Given the game's close guard, they keep its rules as the desktop's do: once it is closing,
 // every call throws.
 struct ScriptedServices : IPlatformServices
@@ -35,8 +35,10 @@ struct ScriptedServices : IPlatformServices
         messages.append({text, title, int(kind)});
         auto answer = kind == MessageBoxKind::RetryCancelQuestion ? MessageBoxAnswer::Cancel
                                                                   : MessageBoxAnswer::Ok;
-        if (!answers.empty())
-            answer = answers.front(), answers.pop_front();
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
+        }
         onMessage(messages.last());
         endIfClosing();
         return answer;

@@ -225,30 +225,40 @@ private Q_SLOTS:
         QCOMPARE(temporaryFiles(), {});
     }
 
-    // A file that others may write to through an access list, and that carries attributes of
-    // its own, keeps them: no one loses access, and the group gains none.
+    // A file of another owner that others may write to through an access list, and that carries
+    // attributes of its own, keeps them: no one loses access, and the group gains none. When the
+    // owner cannot be given to the new file, the entry is written in place.
     void keepsWhoMayTouchTheFile()
     {
-        writeBytes(file(), kBefore);
-        QCOMPARE(QProcess::execute("setfacl", {"-m", "u:nobody:rw-,g::r--", file()}), 0);
-        QCOMPARE(::setxattr(path(), "user.note", "mine", 4, 0), 0);
-        auto access = [this] {
-            QProcess getfacl;
-            getfacl.start("getfacl", {"--omit-header", file()});
-            getfacl.waitForFinished();
-            struct stat info
-            {};
-            ::stat(path(), &info);
-            return getfacl.readAllStandardOutput() + QByteArray::number(info.st_mode, 8);
-        };
-        const QByteArray before = access();
-        QVERIFY(before.contains("user:nobody:rw-"));
-        QCOMPARE(add(), "added");
-        QCOMPARE(readBytes(file()), kBefore + kEntry);
-        QCOMPARE(access(), before);
-        char note[8] = {};
-        QCOMPARE(::getxattr(path(), "user.note", note, sizeof note), 4);
-        QCOMPARE(QByteArray(note), "mine");
+        for (const bool ownerKept : {true, false}) {
+            init();
+            writeBytes(file(), kBefore);
+            QVERIFY(::geteuid() != 0 || ::chown(path(), 65534, 65534) == 0);
+            QCOMPARE(QProcess::execute("setfacl", {"-m", "u:nobody:rw-,g::r--", file()}), 0);
+            QCOMPARE(::setxattr(path(), "user.note", "mine", 4, 0), 0);
+            auto access = [this] { // owner, group, access list and mode
+                QProcess getfacl;
+                getfacl.start("getfacl", {file()});
+                getfacl.waitForFinished();
+                struct stat info
+                {};
+                ::stat(path(), &info);
+                return getfacl.readAllStandardOutput() + QByteArray::number(info.st_mode, 8);
+            };
+            const QByteArray before = access();
+            QVERIFY(before.contains("user:nobody:rw-"));
+            const ino_t was = inode(file());
+            Faults faults;
+            faults.failing = ownerKept ? std::nullopt : std::optional(Call::ChangeOwner);
+            faults.error = EPERM;
+            QCOMPARE(add(&faults), "added");
+            QCOMPARE(readBytes(file()), kBefore + kEntry);
+            QCOMPARE(inode(file()) == was, !ownerKept && ::geteuid() == 0); // else replaced
+            QCOMPARE(access(), before);
+            char note[8] = {};
+            QCOMPARE(::getxattr(path(), "user.note", note, sizeof note), 4);
+            QCOMPARE(QByteArray(note), "mine");
+        }
     }
 
     // A word file that is a symbolic link whose file has gone is named as such, not made anew.
