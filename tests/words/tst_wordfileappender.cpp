@@ -236,6 +236,7 @@ private Q_SLOTS:
             QVERIFY(::geteuid() != 0 || ::chown(path(), 65534, 65534) == 0);
             QCOMPARE(QProcess::execute("setfacl", {"-m", "u:nobody:rw-,g::r--", file()}), 0);
             QCOMPARE(::setxattr(path(), "user.note", "mine", 4, 0), 0);
+            QCOMPARE(::setxattr(path(), "user.empty", "", 0, 0), 0);
             auto access = [this] { // owner, group, access list and mode
                 QProcess getfacl;
                 getfacl.start("getfacl", {file()});
@@ -258,6 +259,7 @@ private Q_SLOTS:
             char note[8] = {};
             QCOMPARE(::getxattr(path(), "user.note", note, sizeof note), 4);
             QCOMPARE(QByteArray(note), "mine");
+            QCOMPARE(::getxattr(path(), "user.empty", note, sizeof note), 0);
         }
     }
 
