@@ -65,24 +65,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("guesses");
         QTest::addColumn<QString>("counted");
-        QTest::newRow("a letter that stands twice hits twice") << "Bee"
-                                                               << "e"
-                                                               << "2 3; 2/0";
-        QTest::newRow("the last hit after five misses wins") << "Bee"
-                                                             << "ACDFGBE"
-                                                             << "2 3; 3/5 won";
-        QTest::newRow("the sixth miss loses") << "Bee"
-                                              << "ACDFGH"
-                                              << "; 0/6 lost";
-        QTest::newRow("a blank is never found") << "ice cream"
-                                                << "ICERAM"
-                                                << "9; 8/0";
-        QTest::newRow("positions count characters as seen") << "😀Ae\u0301a"
-                                                            << "a"
-                                                            << "2 4; 2/0";
-        QTest::newRow("an empty word is won by the first miss") << ""
-                                                                << "A"
-                                                                << "; 0/1 won";
+        auto row = [](const char *tag, const char *word, const char *guesses, const char *counted) {
+            QTest::newRow(tag) << QString(word) << QString(guesses) << QString(counted);
+        };
+        row("a letter that stands twice hits twice", "Bee", "e", "2 3; 2/0");
+        row("the last hit after five misses wins", "Bee", "ACDFGBE", "2 3; 3/5 won");
+        row("the sixth miss loses", "Bee", "ACDFGH", "; 0/6 lost");
+        row("a blank is never found", "ice cream", "ICERAM", "9; 8/0");
+        row("positions count characters as seen", "😀Ae\u0301a", "a", "2 4; 2/0");
+        row("an empty word is won by the first miss", "", "A", "; 0/1 won");
     }
 
     void guessesAreCounted()
