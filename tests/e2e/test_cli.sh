@@ -74,8 +74,9 @@ done
 expect 2 ": Is a directory" "$2" .
 expect 2 "The file is larger than 8 MiB, the most it may hold" "$2" more
 expect 0 "1 adult words, 1 child words; 0 findings" "$2" 8MiB
-# One word of 8 MB among 1000 costs a few times its size, not one string per character.
+# One word of 8 MB among 1000 costs a few times its size, not one string per character (a
+# sanitized build reserves more address space than that for itself).
 { printf 'Cat%d\r\n' $(seq 1000); printf '%8000000s\r\n' '' | tr ' ' x; } >long-word
-expect 1 "(8000000 characters)" prlimit --as=300000000 "$2" long-word
+ldd "$2" | grep -q libasan || expect 1 "(8000000 characters)" prlimit --as=300000000 "$2" long-word
 [ $failed = 0 ] && echo "cli: passed"
 exit $failed
