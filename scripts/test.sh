@@ -27,7 +27,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
 run_ctest --test-dir build-asan -j2 -E 'install|package|format|close_stress'
 
-scripts/fuzz.sh 60
+scripts/fuzz.sh 40
 passed=$((passed + 1))
 
 echo
