@@ -25,7 +25,7 @@ HOME=$work/home XDG_CONFIG_HOME=$work/home/.config orca --debug-file="$work/orca
     --user-prefs="$work/prefs" >/dev/null 2>&1 &
 orca=$!
 # Idle, Orca does not heed SIGTERM.
-trap 'kill -9 $orca; pkill -f speech-dispatcher; kill "${kept[@]}" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill -9 $orca; pkill -f speech-dispatcher; kill "${kept[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
 for _ in $(seq 150); do grep -q "Screen reader on" "$work/orca.log" 2>/dev/null && break; sleep 0.2; done
 grep -q "Screen reader on" "$work/orca.log" || fail "Orca did not start"
 

@@ -37,7 +37,7 @@ struct GameFixture
             closeIf("box");
         };
         services.onSound = [this](const QString &name) {
-            met << name + (watch ? " / " + window->news().last() : "");
+            met << name;
             if (closeAt == "memory")
                 throw std::bad_alloc();
         };
@@ -98,8 +98,8 @@ private:
         {"type", [this](const QString &keys) { type(keys); }},         // KEYS or alt+KEY
         {"return", [](auto &&) { QTest::keyClick(focus(), Qt::Key_Return); }},
         {"close", [this](const QString &at) { closeAt = at.section(' ', 1); }}, // at pause|box
-        {"memory", [this](auto &&) { closeAt = "memory"; }}, // runs out at the next sound
-        {"watch", [this](auto &&) { watch = true; }}, // the news at each sound, figure at each box
+        {"memory", [this](auto &&) { closeAt = "memory"; }},          // runs out at the next sound
+        {"watch", [this](auto &&) { watch = true; }},                 // the figure at each box
         {"picture", [this](const QString &name) { picture(name); }}}; // NAME [at box]
     const QHash<QString, std::function<QString()>> looks{
         {"screen", [this] { return shown(); }}, // the controls shown, by name

@@ -35,20 +35,11 @@ private Q_SLOTS:
         QTest::newRow("hits one after another, six misses lose")
             << QByteArray("bEEt\r\n")
             << "name Ann; sign in; child; watch; picture game at box; guess e; guess acdfgh; "
-               "board; figure; letters; "
-               "letter"
-            << "music.wav / A new word of 4 letters: blank, blank, blank, blank.\n"
-               "music.wav / A new word of 4 letters: blank, blank, blank, blank.\n"
-               "no.wav / E is in the word: blank, E, E, blank. 0 of 6 misses.\n"
-               "no.wav / A is not in the word: 1 of 6 misses. blank, E, E, blank.\n"
-               "no.wav / C is not in the word: 2 of 6 misses. blank, E, E, blank.\n"
-               "no.wav / D is not in the word: 3 of 6 misses. blank, E, E, blank.\n"
-               "no.wav / F is not in the word: 4 of 6 misses. blank, E, E, blank.\n"
-               "no.wav / G is not in the word: 5 of 6 misses. blank, E, E, blank.\n"
-               "[You are a Loser Ann!] The word is: bEEt. / 6 of 6 misses\n"
-               "scream.wav / H is not in the word: 6 of 6 misses. blank, E, E, blank.\n"
-               "board blank, blank, blank, blank\n"
-               "figure 0 of 6 misses\nletters 26 shown, 26 enabled\nletter ";
+               "board; figure; letters; letter"
+            << "music.wav\nmusic.wav\n" + QString("no.wav\n").repeated(6) +
+                   "[You are a Loser Ann!] The word is: bEEt. / 6 of 6 misses\nscream.wav\n"
+                   "board blank, blank, blank, blank\n"
+                   "figure 0 of 6 misses\nletters 26 shown, 26 enabled\nletter ";
         QTest::newRow("the last hit wins after five misses; names and definitions as typed")
             << QByteArray("*Cat\r\nA <b>pet</b>\r\n")
             << "sign in; name  A[*]<i>; sign in; adult; screen; guess bdefgca; figure; letter; "
@@ -139,30 +130,35 @@ private Q_SLOTS:
     void startUpErrorsEndTheProgramWithoutAWindow_data()
     {
         QTest::addColumn<QByteArray>("file"); // null: no file
+        QTest::addColumn<bool>("folder");     // a folder in its place
         QTest::addColumn<QString>("told");
         const QString cannot =
             "2 [16] Quillow cannot start: its word file could not be read.\n\nError ";
-        QTest::newRow("missing") << QByteArray()
-                                 << "1 [0] The path is not correct, or \r\nthe data file was not "
-                                    "found in the project's folder.\r\n\r\nFile: %1";
+        QTest::newRow("a missing file, named after the fixed text")
+            << QByteArray() << false
+            << "1 [0] The path is not correct, or \r\nthe data file was not found in the "
+               "project's folder.\r\n\r\nFile: %1";
         QTest::newRow("a star line last")
-            << QByteArray("Cat\r\n*Owl\r\n")
+            << QByteArray("Cat\r\n*Owl\r\n") << false
             << cannot + "62: Input past end of file.\nThe last word is marked \"*\" as an adult "
                         "word, but the file ends before its definition line.\n\nFile: %1\nReading "
                         "stopped at line 2.";
-        QTest::newRow("a folder") << QByteArray("folder")
-                                  << cannot +
-                                         "75: Path/File access error.\nIs a directory.\n\nFile: %1";
+        QTest::newRow("a folder in its place")
+            << QByteArray() << true
+            << cannot + "75: Path/File access error.\nIs a directory.\n\nFile: %1";
     }
 
     void startUpErrorsEndTheProgramWithoutAWindow()
     {
         QFETCH(QByteArray, file);
+        QFETCH(bool, folder);
         QFETCH(QString, told);
-        QTemporaryDir folder;
-        const QString path = folder.filePath("Dictionary.txt");
-        QVERIFY(file.isNull() ||
-                (file == "folder" ? QDir().mkdir(path) : (writeBytes(path, file), true)));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Dictionary.txt");
+        if (folder)
+            QVERIFY(QDir().mkdir(path));
+        if (!file.isNull())
+            writeBytes(path, file);
         CloseGuard guard;
         ScriptedServices services;
         services.onMessage = [](const ScriptedServices::Message &) {

@@ -45,11 +45,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("press"); // 0: Escape
         QTest::addColumn<QString>("seen");
         QTest::addColumn<int>("answer");
-        QTest::newRow("OK") << 0 << int(QMessageBox::Ok) << "OK, icon 0" << 1;
-        QTest::newRow("Retry") << 37 << int(QMessageBox::Retry) << "Retry Cancel, icon 4" << 4;
-        QTest::newRow("Escape cancels") << 37 << 0 << "Retry Cancel, icon 4" << 2;
-        QTest::newRow("Escape is OK where OK stands alone") << 16 << 0 << "OK, icon 3" << 1;
-        QTest::newRow("a warning") << 48 << int(QMessageBox::Ok) << "OK, icon 2" << 1;
+        QTest::newRow("a plain box, OK pressed") << 0 << int(QMessageBox::Ok) << "OK, icon 0" << 1;
+        QTest::newRow("a question, Retry pressed")
+            << 37 << int(QMessageBox::Retry) << "Retry Cancel, icon 4" << 4;
+        QTest::newRow("the same, Escape cancels") << 37 << 0 << "Retry Cancel, icon 4" << 2;
+        QTest::newRow("an error: Escape is OK where OK stands alone")
+            << 16 << 0 << "OK, icon 3" << 1;
+        QTest::newRow("a warning, OK pressed") << 48 << int(QMessageBox::Ok) << "OK, icon 2" << 1;
     }
 
     void messageBoxesOfEachKind()
@@ -114,12 +116,12 @@ private Q_SLOTS:
         };
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("played");
-        QTest::newRow("1 Hz") << wav(1, 1, 300000) << 0;
+        QTest::newRow("a rate of 1 Hz") << wav(1, 1, 300000) << 0;
         QTest::newRow("three channels") << wav(8000, 3, 2400) << 0;
-        QTest::newRow("over 2 MiB") << wav(44100, 1, 3 << 20) << 0;
-        QTest::newRow("11025 Hz, converted") << wav(11025, 1, 11024) << 999;
-        QTest::newRow("stereo, 192 kHz") << wav(192000, 2, 192000) << 500;
-        QTest::newRow("30 s at 8 kHz") << wav(8000, 1, 30 * 8000) << 10000;
+        QTest::newRow("a file over 2 MiB") << wav(44100, 1, 3 << 20) << 0;
+        QTest::newRow("11025 Hz, converted to the device's rate") << wav(11025, 1, 11024) << 999;
+        QTest::newRow("stereo at 192 kHz, mixed down") << wav(192000, 2, 192000) << 500;
+        QTest::newRow("30 s at 8 kHz, cut to 10 s") << wav(8000, 1, 30 * 8000) << 10000;
     }
 
     void unusableAndOddSounds()

@@ -126,9 +126,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("inPlace");
         QTest::addColumn<QString>("calls");
         const QString replaced = "open lock new mode attributes write flush rename flush-folder";
-        QTest::newRow("a call fails") << false << false << replaced;
-        QTest::newRow("killed") << true << false << replaced;
-        QTest::newRow("in place, a call fails") << false << true << "open lock write flush";
+        QTest::newRow("any one call fails") << false << false << replaced;
+        QTest::newRow("the program is killed at any call") << true << false << replaced;
+        QTest::newRow("written in place, any one call fails")
+            << false << true << "open lock write flush";
     }
 
     void wholeWhateverStopsTheAdd()

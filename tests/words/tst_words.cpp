@@ -284,7 +284,7 @@ private Q_SLOTS:
             {"line feeds alone", "Cat\nDog\n",
              "1 W \"Cat\\x0aDog\\x0a\" has a line feed|0 E no word in the file can be played: Its "
              "lines end"},
-            {"UTF-16", "\xFE\xFF\x01\x43",
+            {"a file saved as UTF-16", "\xFE\xFF\x01\x43",
              "1 W|1 W|0 E no word in the file can be played: The file is saved as UTF-16"},
             {"every word too long", "Extraordinarily",
              "1 W|0 E no word in the file can be played: Every word in it has more than"},
