@@ -52,16 +52,7 @@ CloseGuard::~CloseGuard()
 {
     if (!m_catching)
         return;
-    struct sigaction restored
-    {};
-    restored.sa_handler = SIG_DFL;
-    for (const int number : kCaught) {
-        struct sigaction now
-        {};
-        if (::sigaction(number, nullptr, &now) == 0 && now.sa_handler == onSignal)
-            ::sigaction(number, &restored, nullptr);
-    }
-    g_listening = 0;
+    g_listening = 0; // the handler stays, ending the program at once as before listen()
     delete m_notifier;
     ::close(g_pipe[0]);
     ::close(g_pipe[1]);

@@ -24,8 +24,8 @@ class QSocketNotifier;
 //   wait happens: no sound, no new game, no add. An add already writing finishes first, so the
 //   word file holds its old contents or those and the whole entry.
 // - exitStatus() is ExitStatus::Normal, or ExitStatus::Interrupted when SIGINT asked first.
-// A signal that comes before listen(), when no event loop can hear it yet, ends the program at
-// once with that status: nothing is open yet that would need closing.
+// A signal that comes before listen(), when no event loop can hear it yet, or after the guard has
+// gone, ends the program at once with that status: nothing is open that would need closing.
 class CloseGuard : public QObject
 {
     Q_OBJECT
