@@ -1,10 +1,11 @@
 // The desktop's services: Qt message boxes as the game numbers them, sounds through SDL's disk
-// audio driver, which writes what the device is given to a file, and the signals that close the
-// game. (How a close ends a wait or a box: tests/e2e/close_stress.sh, in the real game.)
+// audio driver, which writes what the device is given to a file, the signals that close the game,
+// and what a drawing repaints. (How a close ends a wait or a box: tests/e2e/close_stress.sh.)
 
 #include "ChildProcess.h"
 #include "CloseGuard.h"
 #include "DesktopServices.h"
+#include "PictureBox.h"
 #include "TestFiles.h"
 #include "WavFile.h"
 
@@ -19,7 +20,23 @@
 #include <QWindow>
 
 #include <csignal>
+#include <functional>
 #include <sys/stat.h>
+
+using Drawing = std::function<void(PictureBox &)>;
+Q_DECLARE_METATYPE(Drawing)
+
+// The regions Qt is asked to paint on the screen.
+struct PaintWatch : QObject
+{
+    QRegion painted;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
 
 class TestDesktop : public QObject
 {
@@ -132,6 +149,46 @@ private Q_SLOTS:
         const QByteArray samples = SoundPlayer::load("odd.wav");
         QCOMPARE(samples.size() / 2 * 1000 / SoundPlayer::SampleRate, played);
         QVERIFY(samples.count(QByteArray(2, '\0')) <= samples.size() / 8); // not silence
+    }
+
+    // Every pixel a drawing changes reaches the screen: it lies in the region repainted.
+    void everyPixelDrawnIsRepainted_data()
+    {
+        QTest::addColumn<Drawing>("draw");
+        QTest::newRow("a line") << Drawing([](PictureBox &b) { b.Line(10, 70, 60, 5, 0); });
+        QTest::newRow("a box") << Drawing([](PictureBox &b) { b.drawBox(20, 10, 70, 50, 0); });
+        QTest::newRow("a circle") << Drawing([](PictureBox &b) { b.Circle(50, 40, 21, 0); });
+        QTest::newRow("an arc") << Drawing([](PictureBox &b) { b.Circle(50, 40, 21, 0, 4, 6); });
+        QTest::newRow("a point") << Drawing([](PictureBox &b) { b.PSet(99, 79, 0); });
+        QTest::newRow("text") << Drawing([](PictureBox &b) { b.Print("Bee"); });
+        QTest::newRow("cleared to another colour")
+            << Drawing([](PictureBox &b) { b.setBackColor(0x00FF00); });
+    }
+
+    void everyPixelDrawnIsRepainted()
+    {
+        QFETCH(Drawing, draw);
+        PictureBox box;
+        box.resize(100 + 2 * PictureBox::BorderWidth, 80 + 2 * PictureBox::BorderWidth);
+        box.Scale(0, 0, 100, 80);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        PaintWatch watch;
+        box.installEventFilter(&watch);
+        const QImage before = box.image().copy();
+        draw(box);
+        QTRY_VERIFY(!watch.painted.isEmpty());
+        const QImage &after = box.image();
+        int changed = 0;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                if (after.pixel(x, y) != before.pixel(x, y)) {
+                    ++changed;
+                    const QPoint onScreen(x + PictureBox::BorderWidth, y + PictureBox::BorderWidth);
+                    QVERIFY2(watch.painted.contains(onScreen),
+                             qPrintable(QString("%1,%2").arg(x).arg(y)));
+                }
+        QVERIFY(changed > 0);
     }
 
     // SIGTERM, SIGHUP and SIGINT close the game: heard through the event loop once it listens
