@@ -116,8 +116,6 @@ std::optional<AtomicAppend::Result> AtomicAppend::replace(const RegularFile &fil
     if (m_calls.rename(temporary.name().constData(), target.constData()) != 0)
         return inPlaceUnless(errno);
     temporary.keep();
-    // The rename is done and the file whole either way; a failed flush of the folder only leaves
-    // it to the system to write the folder later.
     m_calls.flushFolder(folder);
     return Result::Appended;
 }

@@ -93,18 +93,15 @@ int FileCalls::rename(const char *from, const char *to)
     return refused(Call::Rename) ? -1 : ::rename(from, to);
 }
 
-int FileCalls::flushFolder(const QByteArray &folder)
+void FileCalls::flushFolder(const QByteArray &folder)
 {
     if (refused(Call::FlushFolder))
-        return -1;
+        return;
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    const int result = ::fsync(fd);
-    const int error = errno;
-    ::close(fd);
-    errno = error;
-    return result;
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 int FileCalls::truncate(int fd, off_t length)

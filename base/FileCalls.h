@@ -41,8 +41,9 @@ public:
     ssize_t write(int fd, const void *data, std::size_t size, off_t offset);
     int flush(int fd);
     int rename(const char *from, const char *to);
-    // Flushes the folder's entries (a rename) to the disk.
-    int flushFolder(const QByteArray &folder);
+    // Flushes the folder's entries (a rename) to the disk, as far as the system can: the rename is
+    // done and the file whole either way, so a failure is left to the system's own later write.
+    void flushFolder(const QByteArray &folder);
     int truncate(int fd, off_t length);
     int unlink(const char *path);
 
