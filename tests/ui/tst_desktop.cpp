@@ -121,6 +121,23 @@ private Q_SLOTS:
             }
     }
 
+    // The built-in tone rises from silence and falls back to it: no click at either end.
+    void builtInToneFadesInAndOut()
+    {
+        const QByteArray tone = SoundPlayer::fallbackTone();
+        const auto *samples = reinterpret_cast<const qint16 *>(tone.constData());
+        const qsizetype n = tone.size() / 2, ms = SoundPlayer::SampleRate / 1000;
+        auto loudest = [&](qsizetype from, qsizetype to) {
+            int most = 0;
+            for (qsizetype i = from; i < to; ++i)
+                most = std::max(most, std::abs(int(samples[i])));
+            return most;
+        };
+        QVERIFY(loudest(0, ms) < 1000);
+        QVERIFY(loudest(ms, n - ms) > 7000);
+        QVERIFY(loudest(n - ms, n) < 1000);
+    }
+
     // What plays, in milliseconds: a file that cannot be used plays the tone instead (0 here), a
     // long one its first 10 seconds, never silence.
     void unusableAndOddSounds_data()
