@@ -29,7 +29,7 @@ trap 'kill -9 $orca; pkill -f speech-dispatcher; kill "${kept[@]}" 2>/dev/null |
 for _ in $(seq 150); do grep -q "Screen reader on" "$work/orca.log" 2>/dev/null && break; sleep 0.2; done
 grep -q "Screen reader on" "$work/orca.log" || fail "Orca did not start"
 
-play() { # LEVEL MOVES...: a game on a fresh word file, then what Orca said of it
+play() { # TITLE MOVES...: a game on a fresh word file, then what Orca said of it
     printf 'Bee\r\n*Cat\r\nA pet\r\n' >"$work/words.txt"
     (cd "$work" && exec "$build/play/quillow" --mute --words "$work/words.txt" 2>/dev/null) &
     game=$!
@@ -39,7 +39,7 @@ play() { # LEVEL MOVES...: a game on a fresh word file, then what Orca said of i
     sleep 2
     local from
     from=$(wc -l <"$work/orca.log")
-    echo "== a $1 game"
+    echo "== $1"
     for move in "${@:2}"; do
         case $move in
         window) xdotool windowfocus --sync "$W" ;; # no window manager does it after a box
@@ -53,6 +53,6 @@ play() { # LEVEL MOVES...: a game on a fresh word file, then what Orca said of i
     tail -n +"$from" "$work/orca.log" | perl -ne "print \"\$1\\n\" if /SPEECH OUTPUT: '(.*?)' ?\{/" |
         grep -vxE "(left |right )?(shift|alt|tab|space|return) ?|.{1,2}"
 }
-play child "'Zoe" Return Tab space "'b" "'z" shift+Tab space "'e" Return window alt+a "'Owl" Tab \
+play "a child game" "'Zoe" Return Tab space "'b" "'z" shift+Tab space "'e" Return window alt+a "'Owl" Tab \
     "'bird" alt+a
-play adult "'Zoe" Return space "'bdfghj"
+play "an adult game" "'Zoe" Return space "'bdfghj"
