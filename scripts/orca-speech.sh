@@ -53,6 +53,6 @@ play() { # TITLE MOVES...: a game on a fresh word file, then what Orca said of i
     tail -n +"$from" "$work/orca.log" | perl -ne "print \"\$1\\n\" if /SPEECH OUTPUT: '(.*?)' ?\{/" |
         grep -vxE "(left |right )?(shift|alt|tab|space|return) ?|.{1,2}"
 }
-play "a child game" "'Zoe" Return Tab space "'b" "'z" shift+Tab space "'e" Return window alt+a "'Owl" Tab \
-    "'bird" alt+a
+play "a child game" "'Zoe" Return Tab space "'b" "'z" shift+Tab space "'e" Return window \
+    alt+a "'Owl" Tab "'bird" alt+a
 play "an adult game" "'Zoe" Return space "'bdfghj"
