@@ -34,7 +34,7 @@ public:
     }
     ~TemporaryFile()
     {
-        if (m_fd == -1)
+        if (m_fd < 0)
             return;
         ::close(m_fd);
         if (!m_kept)
@@ -98,7 +98,7 @@ std::optional<AtomicAppend::Result> AtomicAppend::replace(const RegularFile &fil
     // access list or attribute that cannot be kept) leaves the entry to be written in place;
     // only a disk that fails or is not there ends the add.
     TemporaryFile temporary(m_calls, folder);
-    if (temporary.fd() == -1)
+    if (temporary.fd() < 0)
         return inPlaceUnless(errno);
     const struct stat info = statusOf(file);
     if (((info.st_uid != ::geteuid() || info.st_gid != ::getegid()) &&

@@ -175,6 +175,8 @@ private Q_SLOTS:
         row("as is a name too long for the new file",
             {kBefore, Call::CreateTemporary, ENAMETOOLONG, "added", "in place"});
         row("no room for a second copy", {kBefore, Call::Write, ENOSPC, "added", "in place"});
+        row("a write a signal interrupts is made again",
+            {kBefore, Call::Write, EINTR, "added", "replaced"});
         row("a file mounted on its own, which a rename cannot replace",
             {kBefore, Call::Rename, EBUSY, "added", "in place"});
         row("an access list that cannot be kept",
