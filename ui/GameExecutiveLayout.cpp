@@ -77,7 +77,6 @@ PictureBox *pictureBox(QWidget *parent, const char *name, int left, int top, int
 {
     auto *box = new PictureBox(parent);
     place(box, name, left, top, width, height);
-    box->setFocusPolicy(Qt::NoFocus);
     box->setBackColor(GameExecutiveLayout::BoardBackground);
     return box;
 }
