@@ -6,6 +6,7 @@
 #include "CloseGuard.h"
 #include "DesktopServices.h"
 #include "PictureBox.h"
+#include "ProgramEnd.h"
 #include "TestFiles.h"
 #include "WavFile.h"
 
@@ -97,6 +98,25 @@ private Q_SLOTS:
         const auto got = DesktopServices(m_guard).showMessage(text, title, MessageBoxKind(kind));
         QCOMPARE(int(got), answer);
         QCOMPARE(shown, seen + "|0|<b>Owl</b><img src=\"fifo\">\nThe end.|" + title);
+    }
+
+    // A close during a wait or while a box is open ends it, and nothing after it goes on.
+    void closingEndsAWaitAndABox_data()
+    {
+        QTest::addColumn<bool>("box");
+        QTest::newRow("a pause") << false;
+        QTest::newRow("a message box") << true;
+    }
+
+    void closingEndsAWaitAndABox()
+    {
+        QFETCH(bool, box);
+        CloseGuard guard;
+        DesktopServices services(guard);
+        QTimer::singleShot(50, &guard, [&guard] { guard.request(); });
+        QVERIFY_THROWS_EXCEPTION(
+            ProgramEnd, box ? void(services.showMessage("Bee", "Quillow", MessageBoxKind::Ok))
+                            : services.pause(60000));
     }
 
     // A sound reaches the device whole, at its own pace, and the call returns at its end; a
