@@ -188,23 +188,28 @@ private Q_SLOTS:
         QVERIFY(samples.count(QByteArray(2, '\0')) <= samples.size() / 8); // not silence
     }
 
-    // Every pixel a drawing changes reaches the screen: it lies in the region repainted.
+    // Every pixel a drawing changes reaches the screen: it lies in the region repainted, and it
+    // has the drawing's colour (text, smoothed, is left out of that).
     void everyPixelDrawnIsRepainted_data()
     {
         QTest::addColumn<Drawing>("draw");
-        QTest::newRow("a line") << Drawing([](PictureBox &b) { b.Line(10, 70, 60, 5, 0); });
-        QTest::newRow("a box") << Drawing([](PictureBox &b) { b.drawBox(20, 10, 70, 50, 0); });
-        QTest::newRow("a circle") << Drawing([](PictureBox &b) { b.Circle(50, 40, 21, 0); });
-        QTest::newRow("an arc") << Drawing([](PictureBox &b) { b.Circle(50, 40, 21, 0, 4, 6); });
-        QTest::newRow("a point") << Drawing([](PictureBox &b) { b.PSet(99, 79, 0); });
-        QTest::newRow("text") << Drawing([](PictureBox &b) { b.Print("Bee"); });
-        QTest::newRow("cleared to another colour")
-            << Drawing([](PictureBox &b) { b.setBackColor(0x00FF00); });
+        QTest::addColumn<QColor>("colour");
+        auto row = [](const char *tag, qint32 colour, const Drawing &draw) {
+            QTest::newRow(tag) << draw << PictureBox::toQColor(colour);
+        };
+        row("a line", 0x0000FF, [](PictureBox &b) { b.Line(10, 70, 60, 5, 0x0000FF); });
+        row("a box", 0x00FF00, [](PictureBox &b) { b.drawBox(20, 10, 70, 50, 0x00FF00); });
+        row("a circle", 0xFF0000, [](PictureBox &b) { b.Circle(50, 40, 21, 0xFF0000); });
+        row("an arc", 0x00FFFF, [](PictureBox &b) { b.Circle(50, 40, 21, 0x00FFFF, 4, 6); });
+        row("a point", 0x808080, [](PictureBox &b) { b.PSet(99, 79, 0x808080); });
+        row("cleared to another colour", 0xFFFF00, [](PictureBox &b) { b.setBackColor(0xFFFF00); });
+        QTest::newRow("text") << Drawing([](PictureBox &b) { b.Print("Bee"); }) << QColor();
     }
 
     void everyPixelDrawnIsRepainted()
     {
         QFETCH(Drawing, draw);
+        QFETCH(QColor, colour);
         PictureBox box;
         box.resize(100 + 2 * PictureBox::BorderWidth, 80 + 2 * PictureBox::BorderWidth);
         box.Scale(0, 0, 100, 80);
@@ -221,9 +226,10 @@ private Q_SLOTS:
             for (int x = 0; x < after.width(); ++x)
                 if (after.pixel(x, y) != before.pixel(x, y)) {
                     ++changed;
+                    const QString at = QString("%1,%2").arg(x).arg(y);
                     const QPoint onScreen(x + PictureBox::BorderWidth, y + PictureBox::BorderWidth);
-                    QVERIFY2(watch.painted.contains(onScreen),
-                             qPrintable(QString("%1,%2").arg(x).arg(y)));
+                    QVERIFY2(watch.painted.contains(onScreen), qPrintable(at));
+                    QVERIFY2(!colour.isValid() || after.pixelColor(x, y) == colour, qPrintable(at));
                 }
         QVERIFY(changed > 0);
     }
