@@ -276,6 +276,22 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(file("gone.txt")));
     }
 
+    // A program that writes to the file at every try, without the lock, does not hold the add
+    // for ever: after ten tries it gives up and says so, and the file holds that program's lines.
+    void anAddGivesUpOnAFileThatKeepsChanging()
+    {
+        writeBytes(file(), kBefore);
+        Faults faults;
+        faults.before = [&](Call call) {
+            QFile other(file());
+            if (call == Call::Flush && other.open(QIODevice::Append))
+                other.write("Dog\r\n");
+        };
+        QCOMPARE(add(&faults), "failed 70: Another program keeps changing the word file");
+        QCOMPARE(readBytes(file()), kBefore + QByteArray("Dog\r\n").repeated(10));
+        QVERIFY(temporaryFiles().isEmpty());
+    }
+
     // Replaced as a whole, the word file keeps its permissions and the symbolic link that leads
     // to it. Lines that another program appends without the lock while the entry is flushed are
     // seen before it takes the file's place, and the add starts again from the file as it is
