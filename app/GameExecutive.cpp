@@ -25,6 +25,8 @@
 #include <QRadioButton>
 #include <QShortcutEvent>
 
+#include <functional>
+
 namespace {
 
 const QString kNameNeededText = QStringLiteral("Please enter your first name before continuing.");
@@ -55,16 +57,16 @@ GameExecutive::~GameExecutive() = default;
 void GameExecutive::connectHandlers()
 {
     // A click that had to wait its turn counts only if its button can still be clicked.
-    auto clickable = [](const QAbstractButton *button) {
-        return button->isVisible() && button->isEnabled();
-    };
-    auto on = [this, clickable](QAbstractButton *button, void (GameExecutive::*handler)()) {
-        connect(button, &QAbstractButton::clicked, this, [this, clickable, button, handler] {
-            m_runner.run([=, this] {
-                if (clickable(button))
-                    (this->*handler)();
+    auto onClick = [this](QAbstractButton *button, const std::function<void()> &handler) {
+        connect(button, &QAbstractButton::clicked, this, [this, button, handler] {
+            m_runner.run([button, handler] {
+                if (button->isVisible() && button->isEnabled())
+                    handler();
             });
         });
+    };
+    auto on = [this, onClick](QAbstractButton *button, void (GameExecutive::*handler)()) {
+        onClick(button, [this, handler] { (this->*handler)(); });
     };
     on(ui.cmdSignIn, &GameExecutive::cmdSignIn_Click);
     on(ui.cmdAdult, &GameExecutive::cmdAdult_Click);
@@ -81,12 +83,7 @@ void GameExecutive::connectHandlers()
             &QAbstractButton::click);
     for (int i = 0; i < GameExecutiveLayout::LetterCount; ++i) {
         const auto index = static_cast<qint16>(i);
-        connect(ui.Letter[i], &QAbstractButton::clicked, this, [=, this] {
-            m_runner.run([=, this] {
-                if (clickable(ui.Letter[i]))
-                    Letter_Click(index);
-            });
-        });
+        onClick(ui.Letter[i], [this, index] { Letter_Click(index); });
     }
 }
 
