@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 
 #include <cmath>
 #include <numbers>
@@ -122,7 +121,10 @@ double PictureBox::pixelsPerUnitX() const
 
 void PictureBox::changed(const QRect &pixels)
 {
-    update(pixels.translated(BorderWidth, BorderWidth));
+    // At a scale such as 1.25 a drawing's device pixels reach into the layout pixels around it.
+    const qreal ratio = devicePixelRatioF();
+    const int spill = ratio == std::floor(ratio) ? 0 : 1;
+    update(pixels.translated(BorderWidth, BorderWidth).adjusted(-spill, -spill, spill, spill));
 }
 
 void PictureBox::paintOnImage(qint32 color, const std::function<void(QPainter &)> &draw)
@@ -298,14 +300,31 @@ void PictureBox::paintEvent(QPaintEvent *event)
     ensureImageSize();
     QPainter painter(this);
     const QRect inner(QPoint(BorderWidth, BorderWidth), innerSize());
-    const QRect dirty = event->rect() & inner;
-    if (!dirty.isEmpty()) {
-        // The source rectangle counts device pixels of the image.
-        const qreal ratio = m_image.devicePixelRatio();
-        const QRectF source(QPointF(dirty.topLeft() - inner.topLeft()) * ratio,
-                            QSizeF(dirty.size()) * ratio);
-        painter.drawImage(QRectF(dirty), m_image, source);
-    }
+    // The whole image, clipped to what is repainted: drawn in part, its device pixels could fall
+    // otherwise than in a full paint at a scale such as 1.25.
+    if (event->rect().intersects(inner))
+        painter.drawImage(QRectF(inner), m_image);
     if (!inner.contains(event->rect()))
-        qDrawWinPanel(&painter, rect(), palette(), true);
+        drawSunkenBorder(painter);
+}
+
+void PictureBox::drawSunkenBorder(QPainter &painter) const
+{
+    // The platform's sunken panel, drawn as strips a layout pixel wide, so that on a denser
+    // screen the border covers every device pixel it owns (Qt's own draws lines a device pixel
+    // wide and leaves the rest of the border as it was).
+    const int w = width(), h = height();
+    const QPalette &p = palette();
+    const struct
+    {
+        QRect strip;
+        QColor colour;
+    } strips[] = {
+        {{0, 0, 1, h - 1}, p.dark().color()},         {{0, 0, w - 1, 1}, p.dark().color()},
+        {{0, h - 1, w, 1}, p.light().color()},        {{w - 1, 0, 1, h}, p.light().color()},
+        {{1, 1, 1, h - 3}, p.shadow().color()},       {{1, 1, w - 3, 1}, p.shadow().color()},
+        {{1, h - 2, w - 2, 1}, p.midlight().color()}, {{w - 2, 1, 1, h - 2}, p.midlight().color()},
+    };
+    for (const auto &[strip, colour] : strips)
+        painter.fillRect(strip, colour);
 }

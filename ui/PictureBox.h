@@ -94,6 +94,7 @@ private:
     // A painter on the image set up for aliased one-pixel drawing in the layout's pixels.
     void paintOnImage(qint32 color, const std::function<void(QPainter &)> &draw);
     void centreOnPixels(QPainter &painter) const;
+    void drawSunkenBorder(QPainter &painter) const;
 
     mutable QImage m_image;
     ScaleMode m_scaleMode = ScaleMode::Pixels;

@@ -152,31 +152,35 @@ private:
         met << QString("[%1] %2%3")
                    .arg(m.title, m.text, m.flags ? QString(" (%1)").arg(m.flags) : "");
     }
-    // Compares the window, pixel for pixel, with its picture in tests/app/screens (@2x at scale 2);
-    // a difference is told, and leaves what it got (README: remaking them).
+    // Compares the window as partial repaints left it with the window painted afresh, and, at
+    // the layout's size and at twice it, with its picture in tests/app/screens (@2x); a difference
+    // is told, and leaves what it got (README: remaking them).
     void picture(const QString &screen)
     {
         if (screen.endsWith(" at box")) { // taken when the next box opens
             pictureAtBox = screen.chopped(7);
             return;
         }
-        // What the screen has, so that a drawing never shown is missed; at 2x the window drawn
-        // afresh, as Qt shades a panel's edge apart when only part of it is repainted.
-        QCoreApplication::processEvents();
-        const bool dense = window->devicePixelRatio() > 1;
-        const QImage got = (dense ? window->grab().toImage()
-                                  : *dynamic_cast<QImage *>(window->backingStore()->paintDevice()))
-                               .convertToFormat(QImage::Format_RGB32);
-        const QString name = screen + (dense ? "@2x.png" : ".png");
+        QCoreApplication::processEvents(); // what the screen has: a drawing never shown is missed
+        const qreal ratio = window->devicePixelRatio();
+        const QString name = screen + (ratio == 1 ? ".png" : QString("@%1x.png").arg(ratio));
+        const QImage got = dynamic_cast<QImage *>(window->backingStore()->paintDevice())
+                               ->convertToFormat(QImage::Format_RGB32);
+        if (got != window->grab().toImage().convertToFormat(QImage::Format_RGB32))
+            return differs(got, name, "the window painted afresh");
+        if (ratio != 1 && ratio != 2)
+            return;
         const QString kept = QDir(QUILLOW_SCREENS_DIR).filePath(name);
         if (qEnvironmentVariableIsSet("QUILLOW_REMAKE_SCREENS"))
             got.save(kept);
-        const QImage expected = QImage(kept).convertToFormat(QImage::Format_RGB32);
-        if (got == expected)
-            return;
+        if (got != QImage(kept).convertToFormat(QImage::Format_RGB32))
+            differs(got, name, kept);
+    }
+    void differs(const QImage &got, const QString &name, const QString &expected)
+    {
         const QString out = QDir::temp().filePath("quillow-screens");
         QDir().mkpath(out) && got.save(out + '/' + name);
-        met << QString("%1 differs from %2: see %3").arg(name, kept, out);
+        met << QString("%1 differs from %2: see %3").arg(name, expected, out);
     }
     void closeIf(const QString &now)
     {
