@@ -106,7 +106,7 @@ std::optional<AtomicAppend::Result> AtomicAppend::replace(const RegularFile &fil
         m_calls.changeMode(temporary.fd(), info.st_mode & 07777) != 0 ||
         m_calls.copyAttributes(file.fd(), temporary.fd()) != 0)
         return inPlaceUnless(errno);
-    if (const int error = writeAll(temporary.fd(), old + bytes, 0))
+    if (const int error = writeAll(temporary.fd(), old + bytes))
         return inPlaceUnless(error);
     if (m_calls.flush(temporary.fd()) != 0)
         return inPlaceUnless(errno);
@@ -122,8 +122,9 @@ std::optional<AtomicAppend::Result> AtomicAppend::replace(const RegularFile &fil
 
 std::optional<AtomicAppend::Result> AtomicAppend::inPlaceUnless(int error)
 {
-    // The disk fails, or is not there: writing in place would not help.
-    if (error == EIO || fileError(error).number() == ErrorNumber::DiskNotReady)
+    // The disk fails or is not there, or the file may not grow so far (a file-size limit):
+    // writing in place would fail too.
+    if (error == EIO || error == EFBIG || fileError(error).number() == ErrorNumber::DiskNotReady)
         throw fileError(error);
     return std::nullopt;
 }
@@ -132,9 +133,19 @@ void AtomicAppend::appendInPlace(const RegularFile &file, const QByteArray &old,
                                  const QByteArray &bytes)
 {
     const off_t end = old.size();
+    // The room first, and then the entry in one write: a write that stops part-way would leave
+    // part of it for a moment, or for good should the program be killed then.
+    if (m_calls.reserve(file.fd(), end, bytes.size()) != 0)
+        throw fileError(errno);
     try {
-        if (const int error = writeAll(file.fd(), bytes, end))
-            throw fileError(error);
+        ssize_t n = 0;
+        do
+            n = m_calls.write(file.fd(), bytes.constData(), size_t(bytes.size()), end);
+        while (n < 0 && errno == EINTR);
+        if (n < 0)
+            throw fileError(errno);
+        if (n < bytes.size())
+            throw fileError(ENOSPC);
         if (m_calls.flush(file.fd()) != 0)
             throw fileError(errno);
     } catch (const RunTimeError &error) {
@@ -161,13 +172,13 @@ void AtomicAppend::appendInPlace(const RegularFile &file, const QByteArray &old,
     }
 }
 
-int AtomicAppend::writeAll(int fd, const QByteArray &bytes, off_t offset)
+int AtomicAppend::writeAll(int fd, const QByteArray &bytes)
 {
     qsizetype written = 0;
     while (written < bytes.size()) {
         const ssize_t n =
             m_calls.write(fd, bytes.constData() + written,
-                          static_cast<size_t>(bytes.size() - written), offset + off_t(written));
+                          static_cast<size_t>(bytes.size() - written), off_t(written));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)

@@ -17,8 +17,10 @@ class RegularFile;
 // attributes. Where that cannot be done, or a new file cannot take the old one's place (no file
 // may be made in the folder, its name would be too long, the disk is too full for a second copy,
 // the file has other names as hard links or is mounted on its own), the bytes are written in place
-// at its end, and cut off again when writing fails; then only a kill or a power cut during that
-// write can leave part of them behind. A disk that fails or is not there ends the add.
+// at its end: their room is made sure of first, they go in one write, and they are cut off again
+// at once when writing fails; then only a power cut during that write, or a kill while it crosses
+// from one 4 KiB page of the file to the next, can leave part of them behind. A disk that fails or
+// is not there, and a file-size limit the new contents would pass, end the add.
 class AtomicAppend
 {
 public:
@@ -42,8 +44,8 @@ private:
     // Nothing, to write in place after the error; an I/O error is thrown.
     static std::optional<Result> inPlaceUnless(int error);
     void appendInPlace(const RegularFile &file, const QByteArray &old, const QByteArray &bytes);
-    // 0 once all of it is written, or the error that stopped it.
-    int writeAll(int fd, const QByteArray &bytes, off_t offset);
+    // 0 once all of it is written from the start of the file, or the error that stopped it.
+    int writeAll(int fd, const QByteArray &bytes);
 
     FileCalls &m_calls;
 };

@@ -3,9 +3,12 @@
 #include <QList>
 
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -74,6 +77,31 @@ int FileCalls::copyAttributes(int from, int to)
         const ssize_t got = ::fgetxattr(from, name.constData(), value.data(), size_t(length));
         if (got < 0 || ::fsetxattr(to, name.constData(), value.constData(), size_t(got), 0) != 0)
             return -1;
+    }
+    return 0;
+}
+
+int FileCalls::reserve(int fd, off_t offset, off_t length)
+{
+    if (refused(Call::Reserve))
+        return -1;
+    struct rlimit limit
+    {};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        rlim_t(offset + length) > limit.rlim_cur) {
+        errno = EFBIG;
+        return -1;
+    }
+    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, offset, length) == 0)
+        return 0;
+    if (errno != EOPNOTSUPP && errno != ENOSYS)
+        return -1;
+    // A file system that sets nothing aside: the room left must do.
+    struct statvfs disk
+    {};
+    if (::fstatvfs(fd, &disk) == 0 && disk.f_bavail * disk.f_frsize < std::uint64_t(length)) {
+        errno = ENOSPC;
+        return -1;
     }
     return 0;
 }

@@ -19,6 +19,7 @@ public:
         ChangeOwner,
         ChangeMode,
         CopyAttributes,
+        Reserve,
         Write,
         Flush,
         Rename,
@@ -38,6 +39,10 @@ public:
     // Copies every extended attribute of one file to another: its access control list among them
     // (system.posix_acl_access). A file system without them has none to copy.
     int copyAttributes(int from, int to);
+    // Makes sure that length bytes can be written at offset: within the program's file-size limit
+    // and, as far as the file system allows, with their room on the disk set aside (the size
+    // stays). EFBIG or ENOSPC (or EDQUOT) when they cannot, and nothing changed.
+    int reserve(int fd, off_t offset, off_t length);
     ssize_t write(int fd, const void *data, std::size_t size, off_t offset);
     int flush(int fd);
     int rename(const char *from, const char *to);

@@ -15,9 +15,11 @@
 #include <QTest>
 #include <QThread>
 
+#include <csignal>
 #include <future>
 #include <optional>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 
@@ -27,36 +29,41 @@ const QByteArray kBefore = "Bee\r\n*Owl\r\nA bird\r\n";
 const QByteArray kEntry = "*Kiwi\r\nA fruit\r\n";
 using Call = FileCalls::Call;
 
+// clang-format off
 const QMap<Call, QString> kCallNames{
     {Call::Open, "open"},           {Call::Lock, "lock"},
     {Call::CreateTemporary, "new"}, {Call::ChangeOwner, "owner"},
     {Call::ChangeMode, "mode"},     {Call::CopyAttributes, "attributes"},
-    {Call::Write, "write"},         {Call::Flush, "flush"},
-    {Call::Rename, "rename"},       {Call::FlushFolder, "flush-folder"},
-    {Call::Truncate, "truncate"},   {Call::Unlink, "unlink"}};
+    {Call::Reserve, "reserve"},     {Call::Write, "write"},
+    {Call::Flush, "flush"},         {Call::Rename, "rename"},
+    {Call::FlushFolder, "flush-folder"}, {Call::Truncate, "truncate"},
+    {Call::Unlink, "unlink"}};
+// clang-format on
 
 // The system calls of an add, counted and logged by name, each run of one kind once. The chosen
 // call fails (the failAt-th of all, or the occurrence-th of the failing kind), or the program
-// ends there as a kill would; every call of a broken kind fails. Writes are cut to one byte, so
-// that there is a call to stop at all through the entry. `before` runs before every call.
+// ends there as a kill would; every call of a broken kind fails with EIO. Writes to the new file
+// are cut to one byte, so that there is a call to stop at all through the entry; in place, where
+// the entry is one write, only when cutInPlace. `before` runs before every call.
 struct Faults : FileCalls
 {
     int failAt = 0, error = EIO, calls = 0, occurrence = 1;
-    bool die = false;
+    bool die = false, cutInPlace = false, inPlace = false;
     std::optional<Call> failing, broken;
     std::function<void(Call)> before = [](Call) {};
     QStringList log;
 
     int fault(Call call, std::size_t &size) override
     {
-        size = call == Call::Write ? 1 : size;
+        inPlace = inPlace || call == Call::Reserve;
+        size = call == Call::Write && (!inPlace || cutInPlace) ? 1 : size;
         if (log.isEmpty() || log.last() != kCallNames[call])
             log << kCallNames[call];
         before(call);
         if (++calls == failAt && die)
             ::_exit(9);
         const bool chosen = calls == failAt || (call == failing && --occurrence == 0);
-        return chosen || call == broken ? error : 0;
+        return chosen ? error : call == broken ? EIO : 0;
     }
 };
 
@@ -72,6 +79,8 @@ struct AddCase
     bool secondName = false;     // a hard link: written in place
     int occurrence = 1;          // of the failing call
     bool brokenTruncate = false; // and every cut back fails
+    rlim_t sizeLimit = RLIM_INFINITY;
+    bool cutInPlace = false; // a write in place stops after one byte
 };
 
 ino_t inode(const QString &path)
@@ -113,6 +122,8 @@ private:
     }
 
 private Q_SLOTS:
+    // A write past a file-size limit fails with EFBIG, as in the game, instead of ending it.
+    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
     // At every system call of an add, one failure or a kill: the file is as it was or holds the
@@ -129,7 +140,9 @@ private Q_SLOTS:
         QTest::newRow("any one call fails") << false << false << replaced;
         QTest::newRow("the program is killed at any call") << true << false << replaced;
         QTest::newRow("written in place, any one call fails")
-            << false << true << "open lock write flush";
+            << false << true << "open lock reserve write flush";
+        QTest::newRow("written in place, the program is killed at any call")
+            << true << true << "open lock reserve write flush";
     }
 
     void wholeWhateverStopsTheAdd()
@@ -195,11 +208,22 @@ private Q_SLOTS:
              "failed 57: Input/output error. The file could not be cut back: it holds the new "
              "entry, which may not be on the disk",
              "in place", true, 1, true});
-        row("in place, a write neither done nor cut back: part may be left",
-            {kBefore, Call::Write, EIO,
-             "failed 57: Input/output error. The file could not be cut back: part of the new text "
-             "may be left",
-             "in part", true, 2, true});
+        row("in place, a write cut short and not cut back: part may be left",
+            {kBefore, Call::Unlink, 0,
+             "failed 61: No space left on device. The file could not be cut back: part of the new "
+             "text may be left",
+             "in part", true, 1, true, RLIM_INFINITY, true});
+        row("in place, no room for the entry: nothing is written",
+            {kBefore, Call::Reserve, ENOSPC, "failed 61: No space left on device", "nothing",
+             true});
+        row("in place, a write cut short is cut back at once",
+            {kBefore, Call::Unlink, 0, "failed 61: No space left on device", "nothing", true, 1,
+             false, RLIM_INFINITY, true});
+        // Neither a new file nor one written in place may pass the limit.
+        row("a file-size limit ends the add, even where nothing could be cut back",
+            {kBefore, Call::Unlink, 0, "failed 61: File too large", "nothing", false, 1, true, 22});
+        row("as it does in place",
+            {kBefore, Call::Unlink, 0, "failed 61: File too large", "nothing", true, 1, true, 22});
     }
 
     void addsAndFailures()
@@ -216,7 +240,16 @@ private Q_SLOTS:
         faults.error = c.error;
         if (c.brokenTruncate)
             faults.broken = Call::Truncate;
+        faults.cutInPlace = c.cutInPlace;
+        struct rlimit limit
+        {};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlim_t usual = limit.rlim_cur;
+        limit.rlim_cur = c.sizeLimit;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
         const QString said = add(&faults);
+        limit.rlim_cur = usual;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
         QVERIFY2(said.startsWith(c.outcome), qPrintable(said));
         const QByteArray after = readBytes(file());
         const QString where = after == before ? "nothing"
