@@ -35,20 +35,32 @@ appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.quillow.
     fail "AppStream metadata"
 
 export HOME=$work/home QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=$work
-words() { # XDG_DATA_HOME: the word file the game started with it is given, and what it said
-    XDG_DATA_HOME=$1 "$root/usr/games/quillow" 2>"$work/stderr" &
+words() { # XDG_DATA_HOME [HOME]: the word file the game started with them is given, and what it said
+    env -u XDG_DATA_HOME ${1:+XDG_DATA_HOME=$1} HOME="${2-$HOME}" "$root/usr/games/quillow" \
+        2>"$work/stderr" &
     for _ in $(seq 100); do tr '\0' '\n' <"/proc/$!/cmdline" | grep -qx -- --words && break; sleep 0.1; done
     tr '\0' '\n' <"/proc/$!/cmdline" | grep -A1 -x -- --words | tail -n 1
     kill $! # a logout: the game ends as if its window was closed
     wait $! || fail "SIGTERM ended the game with an error"
 }
+shipped=$root/usr/lib/quillow/Dictionary.txt
 [ "$(words "$HOME/data")" = "$HOME/data/quillow/Dictionary.txt" ] || fail "not the player's word file"
-cmp "$HOME/data/quillow/Dictionary.txt" "$root/usr/lib/quillow/Dictionary.txt" || fail "not the shipped words"
+cmp "$HOME/data/quillow/Dictionary.txt" "$shipped" || fail "not the shipped words"
 [ "$(words relative)" = "$HOME/.local/share/quillow/Dictionary.txt" ] || fail "a relative XDG_DATA_HOME was used"
-[ "$(words /proc/quillow)" = "$root/usr/lib/quillow/Dictionary.txt" ] || fail "no data folder: not the shipped file"
+[ "$(words /proc/quillow)" = "$shipped" ] || fail "no data folder: not the shipped file"
 grep -q "could not be made in /proc/quillow" "$work/stderr" || fail "no data folder: no reason given"
 mkdir -p "$HOME/gone/quillow" && ln -s "$HOME/nowhere/words.txt" "$HOME/gone/quillow/Dictionary.txt"
-[ "$(words "$HOME/gone")" = "$root/usr/lib/quillow/Dictionary.txt" ] || fail "a link to nothing: not the shipped file"
+[ "$(words "$HOME/gone")" = "$shipped" ] || fail "a link to nothing: not the shipped file"
 grep -q "Dictionary.txt is a symbolic link to $HOME/nowhere/words.txt, which does not exist" "$work/stderr" ||
     fail "a link to nothing: $(cat "$work/stderr")"
+# A HOME that is relative (under the sounds' folder, where the launcher runs, it would be every
+# player's who has it), empty (for root, /.local) or an option is no folder for the word file.
+for home in rel -x ''; do
+    [ "$(words '' "$home")" = "$shipped" ] || fail "HOME=\"$home\": not the shipped file"
+    grep -q "neither XDG_DATA_HOME nor HOME names a folder by its full path" "$work/stderr" ||
+        fail "HOME=\"$home\": $(cat "$work/stderr")"
+done
+sounds=$root/usr/share/quillow/sounds
+[ ! -e "$sounds/rel" ] && [ ! -e "$sounds/-x" ] && [ ! -e /.local/share/quillow ] ||
+    fail "a folder was made for a relative or empty HOME"
 echo "package: passed"
