@@ -35,24 +35,23 @@ play child
 ended QUIT
 [ "$(cat "$words")" = "$(printf 'Bee\r\n*Cat\r\nA pet\r\n*Owl\r\nbird\r\n')" ] ||
     fail "the word is not in the --words file"
+# The order of the sounds in the recording (their distance in it is not the time between them: on a
+# busy machine the disk driver loses silence). That E, typed during B's reveal, waited for it is
+# read from the game's own news by screen_reader.py: B's comes when its reveal is over, then E's.
 trace=$(/usr/bin/python3 - "$work/audio.raw" "$work"/*.wav <<'EOF'
-import os, sys, wave  # the sounds whose samples stand in the recording, with the second each starts
+import os, sys, wave  # the sounds whose samples stand in the recording, in their order
 recording, found = open(sys.argv[1], "rb").read(), []
 for name in sys.argv[2:]:
     with wave.open(name) as sound:
-        samples, rate = sound.readframes(sound.getnframes()), sound.getframerate()
+        samples = sound.readframes(sound.getnframes())
     at = recording.find(samples)
     while samples and at >= 0:
-        found.append((at, os.path.basename(name), at / 2 / rate))
+        found.append((at, os.path.basename(name)))
         at = recording.find(samples, at + len(samples))
-for at, name, second in sorted(found):
-    print(name, "%.3f" % second)
+print(" ".join(name for at, name in sorted(found)))
 EOF
 )
-[ "$(cut -d' ' -f1 <<<"$trace" | xargs)" = "no.wav no.wav music.wav music.wav music.wav winner.wav goodbye.wav" ] ||
-    fail "played: $(cut -d' ' -f1 <<<"$trace" | xargs)"
-awk 'NR == 3 {a = $2} NR == 4 {exit !($2 - a >= 0.85)}' <<<"$trace" ||
-    fail "E was handled before B's reveal was over"
+[ "$trace" = "no.wav no.wav music.wav music.wav music.wav winner.wav goodbye.wav" ] || fail "played: $trace"
 
 printf 'Bee\r\n*Cat\r\nA pet\r\n' >"$words"
 play adult --mute
