@@ -13,6 +13,7 @@
 #include "Integer16.h"
 #include "NewEntryCheck.h"
 #include "PictureBox.h"
+#include "RunTimeError.h"
 #include "SpokenNews.h"
 #include "WordFileAppender.h"
 #include "WordFileFormat.h"
@@ -26,6 +27,7 @@
 #include <QShortcutEvent>
 
 #include <functional>
+#include <type_traits>
 
 namespace {
 
@@ -36,13 +38,19 @@ constexpr qint32 kGuessColor = RGB(200, 10, 10);
 constexpr int kGuessTop = 5;
 constexpr int kLetterBoxWidth = 44;
 
+// A handler that does not wait, as a step that the runner awaits.
+Task<> atOnce(std::function<void()> handler)
+{
+    handler();
+    co_return;
+}
+
 } // namespace
 
 GameExecutive::GameExecutive(IPlatformServices &services, CloseGuard &guard, QByteArray wordFile,
                              QWidget *parent)
-    : QWidget(parent), m_services(services), m_guard(guard),
-      m_runner(*this, services, guard, [this] { keepFocusOnScreen(); }),
-      m_wordFile(std::move(wordFile))
+    : QWidget(parent), m_services(services), m_guard(guard), m_wordFile(std::move(wordFile)),
+      m_runner(*this, services, guard, [this] { keepFocusOnScreen(); })
 {
     ui.setupUi(this);
     connect(&m_guard, &CloseGuard::closingStarted, this, &QWidget::hide);
@@ -54,19 +62,34 @@ GameExecutive::GameExecutive(IPlatformServices &services, CloseGuard &guard, QBy
 
 GameExecutive::~GameExecutive() = default;
 
-void GameExecutive::connectHandlers()
+void GameExecutive::schedule(HandlerRunner::Handler step)
+{
+    m_runner.run(std::move(step));
+}
+
+void GameExecutive::onClick(QAbstractButton *button, const HandlerRunner::Handler &handler)
+{
+    connect(button, &QAbstractButton::clicked, this, [this, button, handler] {
+        m_runner.run([this, button, handler] { return ifStillClickable(button, handler); });
+    });
+}
+
+Task<> GameExecutive::ifStillClickable(QAbstractButton *button, HandlerRunner::Handler handler)
 {
     // A click that had to wait its turn counts only if its button can still be clicked.
-    auto onClick = [this](QAbstractButton *button, const std::function<void()> &handler) {
-        connect(button, &QAbstractButton::clicked, this, [this, button, handler] {
-            m_runner.run([button, handler] {
-                if (button->isVisible() && button->isEnabled())
-                    handler();
-            });
+    if (button->isVisible() && button->isEnabled())
+        co_await handler();
+}
+
+void GameExecutive::connectHandlers()
+{
+    auto on = [this](QAbstractButton *button, auto handler) {
+        onClick(button, [this, handler] {
+            if constexpr (std::is_void_v<std::invoke_result_t<decltype(handler), GameExecutive *>>)
+                return atOnce([this, handler] { (this->*handler)(); });
+            else
+                return (this->*handler)();
         });
-    };
-    auto on = [this, onClick](QAbstractButton *button, void (GameExecutive::*handler)()) {
-        onClick(button, [this, handler] { (this->*handler)(); });
     };
     on(ui.cmdSignIn, &GameExecutive::cmdSignIn_Click);
     on(ui.cmdAdult, &GameExecutive::cmdAdult_Click);
@@ -83,7 +106,7 @@ void GameExecutive::connectHandlers()
             &QAbstractButton::click);
     for (int i = 0; i < GameExecutiveLayout::LetterCount; ++i) {
         const auto index = static_cast<qint16>(i);
-        onClick(ui.Letter[i], [this, index] { Letter_Click(index); });
+        onClick(ui.Letter[i], [this, index] { return Letter_Click(index); });
     }
 }
 
@@ -114,7 +137,7 @@ void GameExecutive::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_activated) {
         m_activated = true;
-        m_runner.run([this] { Form_Activate(); });
+        m_runner.run([this] { return Form_Activate(); });
     }
 }
 
@@ -145,9 +168,16 @@ bool GameExecutive::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void GameExecutive::Form_Load()
+Task<bool> GameExecutive::Form_Load()
 {
-    m_dictionary = std::make_unique<CDicitionaryInterface>(m_services, m_wordFile);
+    m_dictionary = std::make_unique<CDicitionaryInterface>(m_wordFile);
+    while (const std::optional<RunTimeError> error = m_dictionary->load()) {
+        const AfterFileError next = co_await askAfterFileError(*error);
+        if (next == AfterFileError::NotAsked)
+            throw *error;
+        if (next == AfterFileError::GivenUp)
+            co_return false;
+    }
     m_survey = WordFileSurvey::ofBytes(m_dictionary->takeFileBytes(), m_wordFile);
     ui.picLetter->resize(kLetterBoxWidth, toInteger16(ui.WordBox->ScaleHeight()));
     ui.Canvas1->show();
@@ -156,45 +186,47 @@ void GameExecutive::Form_Load()
         control->hide();
     ui.Canvas->scaleFromCentre();
     ui.Canvas1->scaleFromCentre();
+    co_return true;
 }
 
-void GameExecutive::Form_Activate()
+Task<> GameExecutive::Form_Activate()
 {
     for (qint16 n = 1; n <= GallowsFigure::StageCount; ++n)
         DrawStage(n);
     ui.txtName->setFocus();
-    warnOfNothingToPlay(m_survey.startWarning());
+    co_await warnOfNothingToPlay(m_survey.startWarning());
 }
 
-void GameExecutive::warnOfNothingToPlay(const QString &warning)
+Task<> GameExecutive::warnOfNothingToPlay(QString warning)
 {
     if (!warning.isEmpty())
-        m_services.showMessage(warning, QStringLiteral("Quillow"), MessageBoxKind::OkWarning);
+        co_await m_services.showMessage(warning, QStringLiteral("Quillow"),
+                                        MessageBoxKind::OkWarning);
 }
 
-void GameExecutive::cmdSignIn_Click()
+Task<> GameExecutive::cmdSignIn_Click()
 {
     if (ui.txtName->text().isEmpty()) {
-        m_services.showMessage(kNameNeededText, kNameNeededTitle, MessageBoxKind::Ok);
+        co_await m_services.showMessage(kNameNeededText, kNameNeededTitle, MessageBoxKind::Ok);
         ui.txtName->setFocus();
-        return;
+        co_return;
     }
     m_playerName = ui.txtName->text();
     ui.fraOne->hide();
     ui.fraTwo->show();
 }
 
-void GameExecutive::cmdAdult_Click()
+Task<> GameExecutive::cmdAdult_Click()
 {
     m_level = WordFileFormat::AdultLevel;
-    warnOfNothingToPlay(m_survey.levelWarning(m_level));
+    co_await warnOfNothingToPlay(m_survey.levelWarning(m_level));
     StartNewGame();
 }
 
-void GameExecutive::cmdChild_Click()
+Task<> GameExecutive::cmdChild_Click()
 {
     m_level = WordFileFormat::ChildLevel;
-    warnOfNothingToPlay(m_survey.levelWarning(m_level));
+    co_await warnOfNothingToPlay(m_survey.levelWarning(m_level));
     StartNewGame();
 }
 
@@ -221,18 +253,18 @@ void GameExecutive::cmdReset_Click()
     StartNewGame();
 }
 
-void GameExecutive::cmdQuit_Click()
+Task<> GameExecutive::cmdQuit_Click()
 {
-    PlaySound(GameSounds::Goodbye);
+    co_await PlaySound(GameSounds::Goodbye);
     m_guard.request();
 }
 
-void GameExecutive::PlaySound(const QString &name)
+Task<> GameExecutive::PlaySound(QString name)
 {
-    m_services.playSound(name);
+    co_await m_services.playSound(name);
 }
 
-void GameExecutive::Letter_Click(qint16 index)
+Task<> GameExecutive::Letter_Click(qint16 index)
 {
     CommandButton *button = ui.Letter.at(static_cast<size_t>(index));
     const QString letter = button->text();
@@ -241,7 +273,7 @@ void GameExecutive::Letter_Click(qint16 index)
     if (button->hasFocus())
         ui.WordBox->setFocus();
     button->hide();
-    repaint(); // the button is gone before the sounds and the reveal hold the window
+    repaint(); // the button is gone before the sounds and the reveal
 
     PictureBox &box = *ui.picLetter;
     box.setForeColor(kGuessColor);
@@ -252,39 +284,41 @@ void GameExecutive::Letter_Click(qint16 index)
     box.Print(letter);
     box.setAccessibleDescription(letter);
 
-    Compare(letter);
+    co_await Compare(letter);
 }
 
-void GameExecutive::Compare(const QString &letter)
+Task<> GameExecutive::Compare(QString letter)
 {
     const QList<qint16> positions = m_rules.guess(letter);
     for (const qint16 position : positions) {
-        PlaySound(GameSounds::Hit);
-        RevealLetter(letter, position);
+        co_await PlaySound(GameSounds::Hit);
+        co_await RevealLetter(letter, position);
     }
     if (positions.isEmpty()) {
-        PlaySound(GameSounds::Miss);
+        co_await PlaySound(GameSounds::Miss);
         DrawStage(m_rules.misses());
         describeFigure(m_rules.misses());
     }
     const QString board = m_wordBoard->spokenText();
     tellNews(positions.isEmpty() ? SpokenNews::miss(letter, board, m_rules.misses())
                                  : SpokenNews::hit(letter, board, m_rules.misses()));
-    CheckEndOfGame();
+    co_await CheckEndOfGame();
 }
 
-void GameExecutive::CheckEndOfGame()
+Task<> GameExecutive::CheckEndOfGame()
 {
     const QString prompt = EndOfGame::prompt(*m_rules.word(), m_level);
     if (m_rules.isLost()) {
-        m_services.showMessage(prompt, EndOfGame::lossTitle(m_playerName), MessageBoxKind::Ok);
-        PlaySound(GameSounds::Loss);
+        co_await m_services.showMessage(prompt, EndOfGame::lossTitle(m_playerName),
+                                        MessageBoxKind::Ok);
+        co_await PlaySound(GameSounds::Loss);
         StartNewGame();
-        return;
+        co_return;
     }
     if (m_rules.isWon()) {
-        m_services.showMessage(prompt, EndOfGame::winTitle(m_playerName), MessageBoxKind::Ok);
-        PlaySound(GameSounds::Win);
+        co_await m_services.showMessage(prompt, EndOfGame::winTitle(m_playerName),
+                                        MessageBoxKind::Ok);
+        co_await PlaySound(GameSounds::Win);
         StartNewGame();
     }
 }
@@ -294,9 +328,9 @@ void GameExecutive::DrawWordBoard()
     m_wordBoard->DrawWordBoard(toInteger16(m_rules.word()->numLetters()));
 }
 
-void GameExecutive::RevealLetter(const QString &letter, qint16 position)
+Task<> GameExecutive::RevealLetter(QString letter, qint16 position)
 {
-    m_wordBoard->RevealLetter(letter, position);
+    co_await m_wordBoard->RevealLetter(letter, position);
 }
 
 void GameExecutive::tellNews(const QString &news)
@@ -346,25 +380,21 @@ void GameExecutive::optChildWord_Click()
     ui.txtDefinition->setEnabled(false);
 }
 
-void GameExecutive::cmdAddWordtoDicitonary_Click()
+Task<> GameExecutive::cmdAddWordtoDicitonary_Click()
 {
     const QString word = ui.txtWord->text();
     const QString definition = ui.txtDefinition->text();
     const qint16 level =
         ui.optAdultWord->isChecked() ? WordFileFormat::AdultLevel : WordFileFormat::ChildLevel;
     if (const auto refusal = checkNewEntry(word, definition, level)) {
-        refuseEntry(*refusal);
-        return;
+        co_await refuseEntry(*refusal);
+        co_return;
     }
-    WordFileAppender file(m_services, m_wordFile);
-    AddOutcome outcome;
-    do
-        outcome = file.add(word, definition, level);
-    while (outcome.kind == AddOutcome::Kind::Failed && retryAfter(*outcome.error));
+    const AddOutcome outcome = co_await addToWordFile(word, definition, level);
     if (outcome.kind == AddOutcome::Kind::Refused)
-        refuseEntry(outcome.refusal);
+        co_await refuseEntry(outcome.refusal);
     if (outcome.kind != AddOutcome::Kind::Added)
-        return; // the panel stays open for another try
+        co_return; // the panel stays open for another try
     setLettersEnabled(true);
     ui.WordBox->setFocus(); // before its box hides, or the focus would pass to a letter
     setAddWordPanelVisible(false);
@@ -372,22 +402,40 @@ void GameExecutive::cmdAddWordtoDicitonary_Click()
     tellNews(SpokenNews::added(word, m_wordBoard->spokenText()));
 }
 
-void GameExecutive::refuseEntry(const EntryRefusal &refusal)
+Task<> GameExecutive::refuseEntry(EntryRefusal refusal)
 {
-    m_services.showMessage(refusal.text, refusal.title, MessageBoxKind::Ok);
+    co_await m_services.showMessage(refusal.text, refusal.title, MessageBoxKind::Ok);
     (refusal.field == EntryRefusal::Field::Word ? ui.txtWord : ui.txtDefinition)->setFocus();
 }
 
-bool GameExecutive::retryAfter(const RunTimeError &error)
+Task<AddOutcome> GameExecutive::addToWordFile(QString word, QString definition, qint16 level)
 {
-    try {
-        FileErrorPrompt::retryOrGiveUp(m_services, error);
-        return true;
-    } catch (const FileErrorPrompt::GivenUp &) {
-    } catch (const RunTimeError &) {
-        m_services.showMessage(
-            QStringLiteral("The word could not be added: %1.").arg(error.detail()),
-            QStringLiteral("Error"), MessageBoxKind::Ok);
+    WordFileAppender file(m_wordFile);
+    for (;;) {
+        const AddOutcome outcome = file.add(word, definition, level);
+        if (outcome.kind == AddOutcome::Kind::Busy) {
+            co_await m_services.pause(WordFileAppender::LockPollMs);
+            continue;
+        }
+        if (outcome.kind != AddOutcome::Kind::Failed)
+            co_return outcome;
+        const AfterFileError next = co_await askAfterFileError(*outcome.error);
+        if (next == AfterFileError::NotAsked)
+            co_await m_services.showMessage(
+                QStringLiteral("The word could not be added: %1.").arg(outcome.error->detail()),
+                QStringLiteral("Error"), MessageBoxKind::Ok);
+        if (next != AfterFileError::TryAgain)
+            co_return outcome;
     }
-    return false;
+}
+
+Task<GameExecutive::AfterFileError> GameExecutive::askAfterFileError(RunTimeError error)
+{
+    const std::optional<FileErrorPrompt::Question> question = FileErrorPrompt::questionFor(error);
+    if (!question)
+        co_return AfterFileError::NotAsked;
+    const MessageBoxAnswer answer =
+        co_await m_services.showMessage(question->text, question->title, question->kind);
+    co_return FileErrorPrompt::triesAgain(*question, answer) ? AfterFileError::TryAgain
+                                                             : AfterFileError::GivenUp;
 }

@@ -1,46 +1,56 @@
 #include "GameLauncher.h"
 
-#include "CloseGuard.h"
+#include "ExitStatus.h"
 #include "GameExecutive.h"
 #include "IPlatformServices.h"
-#include "ProgramEnd.h"
 #include "RunTimeError.h"
 #include "StartupError.h"
 
 #include <QApplication>
 
 #include <new>
+#include <optional>
+
+namespace {
+
+Task<> startUp(GameExecutive &window, IPlatformServices &services,
+               HandlerRunner::Handler afterShown)
+{
+    std::optional<RunTimeError> failed;
+    bool loaded = false;
+    try {
+        loaded = co_await window.Form_Load();
+    } catch (const RunTimeError &error) {
+        failed = error;
+    } catch (const std::bad_alloc &) {
+        failed = RunTimeError(ErrorNumber::OutOfMemory);
+    }
+    if (failed) {
+        co_await services.showMessage(startupErrorText(*failed), QStringLiteral("Quillow"),
+                                      MessageBoxKind::OkError);
+        QCoreApplication::exit(exitCode(ExitStatus::WordFileUnreadable));
+    } else if (!loaded) {
+        QCoreApplication::exit(exitCode(ExitStatus::WordFileMissing));
+    } else {
+        window.show(); // which asks for Form_Activate
+        if (afterShown)
+            window.schedule(std::move(afterShown));
+    }
+}
+
+} // namespace
+
+void startGame(GameExecutive &window, IPlatformServices &services,
+               HandlerRunner::Handler afterShown)
+{
+    window.schedule(
+        [&window, &services, afterShown] { return startUp(window, services, afterShown); });
+}
 
 int launchGame(IPlatformServices &services, CloseGuard &guard, const QByteArray &wordFile,
-               const std::function<void()> &afterShown)
+               HandlerRunner::Handler afterShown)
 {
     GameExecutive window(services, guard, wordFile);
-    try {
-        try {
-            window.Form_Load();
-        } catch (const std::bad_alloc &) {
-            throw RunTimeError(ErrorNumber::OutOfMemory);
-        }
-    } catch (const ProgramEnd &end) {
-        return end.exitStatus();
-    } catch (const RunTimeError &error) {
-        try {
-            services.showMessage(startupErrorText(error), QStringLiteral("Quillow"),
-                                 MessageBoxKind::OkError);
-        } catch (const ProgramEnd &end) {
-            return end.exitStatus();
-        }
-        return exitCode(ExitStatus::WordFileUnreadable);
-    }
-    window.show();
-    try {
-        if (afterShown)
-            afterShown();
-    } catch (const ProgramEnd &end) {
-        return end.exitStatus();
-    }
-    // The event loop would forget a close that came before it started.
-    if (guard.isClosing())
-        return exitCode(guard.exitStatus());
+    startGame(window, services, std::move(afterShown));
     return QApplication::exec();
 }

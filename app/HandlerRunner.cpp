@@ -2,7 +2,6 @@
 
 #include "CloseGuard.h"
 #include "IPlatformServices.h"
-#include "ProgramEnd.h"
 #include "RunTimeError.h"
 
 #include <QCoreApplication>
@@ -15,44 +14,46 @@ HandlerRunner::HandlerRunner(QWidget &window, IPlatformServices &services, const
     : m_window(window), m_services(services), m_guard(guard), m_afterEach(std::move(afterEach))
 {}
 
-void HandlerRunner::run(const std::function<void()> &handler)
+void HandlerRunner::run(Handler handler)
 {
-    m_waiting.push_back(handler);
-    if (m_running)
-        return; // its turn comes when the running handler has ended
-    m_running = true;
-    while (!m_waiting.empty() && !m_guard.isClosing()) {
-        const std::function<void()> next = m_waiting.front();
+    m_waiting.push_back(std::move(handler));
+    next();
+}
+
+void HandlerRunner::next()
+{
+    while (m_running.hasEnded() && !m_waiting.empty() && !m_guard.isClosing() && !m_failed) {
+        Handler handler = std::move(m_waiting.front());
         m_waiting.pop_front();
-        runNow(next);
+        m_running = runOne(std::move(handler));
+        // The next turn comes from the event loop: the handler that ends is still on the stack.
+        m_running.start([this] {
+            QMetaObject::invokeMethod(
+                &m_context, [this] { next(); }, Qt::QueuedConnection);
+        });
     }
-    m_waiting.clear();
-    m_running = false;
 }
 
-void HandlerRunner::runNow(const std::function<void()> &handler)
+Task<> HandlerRunner::runOne(Handler handler)
 {
+    int error = 0;
     try {
-        handler();
-    } catch (const ProgramEnd &end) {
-        QCoreApplication::exit(end.exitStatus());
-    } catch (const RunTimeError &error) {
-        endWithRunTimeError(error.number());
+        co_await handler();
+    } catch (const RunTimeError &e) {
+        error = e.number();
     } catch (const std::bad_alloc &) {
-        endWithRunTimeError(ErrorNumber::OutOfMemory);
+        error = ErrorNumber::OutOfMemory;
     }
-    if (m_window.isVisible() && m_afterEach)
-        m_afterEach();
-}
-
-void HandlerRunner::endWithRunTimeError(int number)
-{
-    try {
-        m_services.showMessage(QStringLiteral("Run-time error '%1':\n\n%2")
-                                   .arg(QString::number(number), RunTimeError::describe(number)),
-                               QStringLiteral("Quillow"), MessageBoxKind::OkError);
-    } catch (const ProgramEnd &) { // closed while the error was told: it still ends the game
+    if (error == 0) {
+        if (m_window.isVisible() && m_afterEach)
+            m_afterEach();
+        co_return;
     }
+    m_failed = true;
+    m_waiting.clear();
+    co_await m_services.showMessage(QStringLiteral("Run-time error '%1':\n\n%2")
+                                        .arg(QString::number(error), RunTimeError::describe(error)),
+                                    QStringLiteral("Quillow"), MessageBoxKind::OkError);
     m_window.hide();
     QCoreApplication::exit(exitCode(ExitStatus::RunTimeError));
 }

@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "DesktopServices.h"
 #include "GameLauncher.h"
+#include "RealClock.h"
 #include "StandardStreams.h"
 #include "WindowSystem.h"
 
@@ -25,6 +26,14 @@ namespace {
     std::_Exit(status);
 }
 
+// Once the window shows: the sound device opened, and the launcher's notice told.
+Task<> afterShown(DesktopServices &services, QString notice)
+{
+    services.prepareSound();
+    if (!notice.isEmpty())
+        co_await services.showMessage(notice, QStringLiteral("Quillow"), MessageBoxKind::OkWarning);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -45,12 +54,10 @@ int main(int argc, char *argv[])
     // screen reader calls it, and the window class on X11 (the entry's StartupWMClass).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillow.Quillow"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillow"));
-    DesktopServices services(guard, line.muted());
+    RealClock clock(guard);
+    DesktopServices services(guard, clock, line.muted());
     const int status = launchGame(services, guard, line.wordFile(), [&services, &line] {
-        services.prepareSound();
-        if (!line.notice().isEmpty())
-            services.showMessage(line.notice(), QStringLiteral("Quillow"),
-                                 MessageBoxKind::OkWarning);
+        return afterShown(services, line.notice());
     });
     // The game has ended and its word file is on the disk. Taking Qt down now could only delay
     // the end: Qt's Wayland client, waiting for its reading thread, at times waits for ever.

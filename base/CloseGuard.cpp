@@ -1,7 +1,5 @@
 #include "CloseGuard.h"
 
-#include "ProgramEnd.h"
-
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
@@ -36,7 +34,10 @@ CloseGuard::CloseGuard(Signals signals)
     struct sigaction action
     {};
     action.sa_handler = onSignal;
+    // Each handler holds the others back: one nested in another would write its status first.
     sigemptyset(&action.sa_mask);
+    for (const int number : kCaught)
+        sigaddset(&action.sa_mask, number);
     action.sa_flags = SA_RESTART;
     for (const int number : kCaught) {
         // A signal ignored from the start stays ignored: a shell does so for SIGINT in a program
@@ -84,13 +85,7 @@ void CloseGuard::request(ExitStatus status)
         m_status = status;
         Q_EMIT closingStarted();
     }
-    // Every time: QCoreApplication::exec() forgets an exit asked for before it started.
+    // Every time: the event loop forgets an exit asked for before it started.
     if (m_listening)
         QCoreApplication::exit(exitCode(m_status));
-}
-
-void CloseGuard::endIfClosing() const
-{
-    if (m_closing)
-        throw ProgramEnd(m_status);
 }

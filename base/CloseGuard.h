@@ -10,20 +10,23 @@ class QSocketNotifier;
 // The one owner of "the game is closing", from the first line of main to the last.
 //
 // Every way in calls request(): the window manager's or the compositor's close of the game window,
-// on X11 and on Wayland (ui/WindowSystemGate sees it as soon as Qt has read it, even during a
-// wait), the window's closeEvent, and QUIT APPLICATION once its goodbye sound has played; with
+// on X11 and on Wayland (its closeEvent: a message box is not modal to the window system, so no
+// close is held back for it), and QUIT APPLICATION once its goodbye sound has played; with
 // Signals::Caught also SIGTERM and SIGHUP (a logout, a plain kill) and SIGINT (Ctrl+C), unless
 // the program was started with the signal ignored (nohup, a shell's background job).
 //
+// The first request decides the exit status: ExitStatus::Normal, or ExitStatus::Interrupted for
+// SIGINT. Signals that come together, before the program could take the first, are taken in the
+// system's order, the lowest number first (SIGHUP, SIGINT, SIGTERM): it keeps no other.
+//
 // Once closing, to the end of the program:
-// - closingStarted() is emitted, once: the window hides and a message box that is open closes.
-// - After listen(), the event loop and every loop running inside it (a pause, a sound, a message
-//   box) are told to exit at once, and a loop started afterwards does not wait.
-// - endIfClosing() throws ProgramEnd(exitStatus()). Every wait and every message box calls it
-//   before and after, so no box opens, no wait goes on, and nothing that would follow a box or a
-//   wait happens: no sound, no new game, no add. An add already writing finishes first, so the
-//   word file holds its old contents or those and the whole entry.
-// - exitStatus() is ExitStatus::Normal, or ExitStatus::Interrupted when SIGINT asked first.
+// - closingStarted() is emitted, once: the window hides and a message box that is open closes,
+//   and no handler that waits its turn runs.
+// - After listen(), the event loop is told to exit with the status.
+// - No wait goes on: a handler waiting for a sound, a pause or a box stays there until it is
+//   destroyed with the window (base/Pending.h keeps this rule for every wait), so nothing that
+//   would follow happens: no sound, no new game, no add. An add already writing does not wait,
+//   and finishes, so the word file holds its old contents or those and the whole entry.
 // A signal that comes before listen(), when no event loop can hear it yet, or after the guard has
 // gone, ends the program at once with that status: nothing is open that would need closing.
 class CloseGuard : public QObject
@@ -46,8 +49,6 @@ public:
     void request(ExitStatus status = ExitStatus::Normal);
     bool isClosing() const { return m_closing; }
     ExitStatus exitStatus() const { return m_status; }
-    // Throws ProgramEnd(exitStatus()) once closing.
-    void endIfClosing() const;
 
 Q_SIGNALS:
     void closingStarted();

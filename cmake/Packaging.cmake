@@ -36,11 +36,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quillow.example.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The fonts the window is laid out with; the libraries come from dpkg-shlibdeps. The game uses
-# Qt's private window-system interface (ui/WindowSystemGate), so it needs the very Qt it was built
-# with, which Debian's Qt names as qt6-base-abi.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation2, fonts-dejavu-core, qt6-base-abi (= ${Qt6_VERSION})")
+# The fonts the window is laid out with; the libraries come from dpkg-shlibdeps.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 # Installed with DESTDIR under /usr, so that the launcher and the desktop entry name /usr paths.

@@ -44,12 +44,12 @@ void WordBoard::DrawSlot(qint16 x, qint16 y)
         m_board.drawBox(x + i, y + i, x + SlotSize - i, y + SlotSize - i, shadeColor(i));
 }
 
-void WordBoard::RevealLetter(const QString &letter, qint16 position)
+Task<> WordBoard::RevealLetter(QString letter, qint16 position)
 {
     const qint16 left = slotX(position);
     const qint16 lastRow = toInteger16(m_letterBox.ScaleHeight() - 1);
     for (int row = 0; row <= lastRow; ++row) {
-        m_services.pause(RevealRowPauseMs);
+        co_await m_services.pause(RevealRowPauseMs);
         const qint16 lastColumn = toInteger16(m_letterBox.ScaleWidth() - 1);
         for (int column = 0; column <= lastColumn; ++column)
             m_board.PSet(left + column, row, m_letterBox.Point(column, row));

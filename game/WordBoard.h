@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColorNumber.h"
+#include "Task.h"
 #include "WordFileFormat.h"
 
 #include <QString>
@@ -31,9 +32,9 @@ public:
     // One empty slot with its top-left corner at (x, y).
     void DrawSlot(qint16 x, qint16 y);
     // Copies the whole letter box onto the board at the slot of position, from the top of the
-    // board down, one row at a time with a pause before each row. The letter itself is already
-    // in the letter box. A position outside 1 to 13 raises run-time error 9 and draws nothing.
-    void RevealLetter(const QString &letter, qint16 position);
+    // board down, one row at a time, each after its pause. The letter itself is already in the
+    // letter box. A position outside 1 to 13 raises run-time error 9 and draws nothing.
+    Task<> RevealLetter(QString letter, qint16 position);
 
     // The left edge of slot i; run-time error 9 for i outside 1 to 13.
     qint16 slotX(int i) const;

@@ -7,7 +7,7 @@ set -euo pipefail
 # What building and playing the game needs.
 packages=(
     cmake g++ make
-    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev
+    qt6-base-dev qt6-base-dev-tools
     libsdl2-dev libxcb1-dev
     fonts-liberation2 fonts-dejavu-core
 )

@@ -1,15 +1,19 @@
 #include "DesktopServices.h"
 
+#include "Clock.h"
 #include "CloseGuard.h"
-#include "WindowSystemGate.h"
+#include "Pending.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
+#include <QWindow>
 
 namespace {
+
+// How often the end of a sound is looked for once its length has passed and the device still
+// plays it.
+constexpr int kSoundPollMs = 2;
 
 struct ButtonAnswer
 {
@@ -40,66 +44,102 @@ QMessageBox::Icon iconFor(MessageBoxKind kind)
     return QMessageBox::NoIcon;
 }
 
+// While it lives, clicks and keys reach only the box: those for the game's other windows are
+// dropped, as a modal box would have them, while the window system's requests (a close) pass.
+class InputForTheBoxOnly : public QObject
+{
+public:
+    explicit InputForTheBoxOnly(const QWidget &box) : m_box(box)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::ShortcutOverride:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+            break;
+        default:
+            return false;
+        }
+        if (const auto *window = qobject_cast<const QWindow *>(watched))
+            return window != m_box.windowHandle();
+        if (const auto *widget = qobject_cast<const QWidget *>(watched))
+            return widget->window() != &m_box;
+        return false;
+    }
+
+private:
+    const QWidget &m_box;
+};
+
 } // namespace
 
-DesktopServices::DesktopServices(CloseGuard &guard, bool muted)
-    : m_guard(guard), m_gate(std::make_unique<WindowSystemGate>(guard)),
-      m_sound([this](int ms) { pause(ms); })
+DesktopServices::DesktopServices(CloseGuard &guard, Clock &clock, bool muted)
+    : m_guard(guard), m_clock(clock)
 {
     m_sound.setMuted(muted);
 }
 
-DesktopServices::~DesktopServices() = default;
-
-MessageBoxAnswer DesktopServices::showMessage(const QString &text, const QString &title,
-                                              MessageBoxKind kind)
+Task<MessageBoxAnswer> DesktopServices::showMessage(QString text, QString title,
+                                                    MessageBoxKind kind)
 {
-    m_guard.endIfClosing();
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     // Words, definitions and the player's name come from the player or the word file: they are
     // shown as they are, never as markup (an <img> could open any file, even a FIFO that never
     // answers), and a "[*]" in a title is not the window-modified placeholder.
-    QString plainTitle = title;
-    plainTitle.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-    QMessageBox box(iconFor(kind), plainTitle, QString(), QMessageBox::NoButton,
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    QMessageBox box(iconFor(kind), title, QString(), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
-    box.setText(shown);
+    box.setText(text);
     const QList<ButtonAnswer> buttons = buttonsFor(kind);
     for (const auto &b : buttons)
         box.addButton(b.button);
     box.setDefaultButton(buttons.first().button);
-    QObject::connect(&m_guard, &CloseGuard::closingStarted, &box, &QMessageBox::reject);
-    const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
-    m_guard.endIfClosing();
+    // Qt drops the window system's close for a window that a modal box blocks.
+    box.setWindowModality(Qt::NonModal);
+    const InputForTheBoxOnly modal(box);
+    Pending<> answered(m_guard);
+    QObject::connect(&box, &QDialog::finished, [&answered] { answered.finish(); });
+    QObject::connect(&m_guard, &CloseGuard::closingStarted, &box, &QWidget::hide);
+    box.show();
+    box.activateWindow();
+    co_await answered;
+
+    const auto pressed = box.standardButton(box.clickedButton());
     for (const auto &b : buttons)
         if (b.button == pressed)
-            return b.answer;
+            co_return b.answer;
     // Closed without a button: the escape answer, Cancel where there is one.
     for (const auto &b : buttons)
         if (b.answer == MessageBoxAnswer::Cancel)
-            return b.answer;
-    return buttons.last().answer;
+            co_return b.answer;
+    co_return buttons.last().answer;
 }
 
-void DesktopServices::playSound(const QString &name)
+Task<> DesktopServices::playSound(QString name)
 {
-    m_guard.endIfClosing();
-    m_sound.play(name);
+    const SoundPlayer::Playing sound = m_sound.play(name);
+    co_await m_clock.sleep(sound.milliseconds());
+    while (sound.isQueued())
+        co_await m_clock.sleep(kSoundPollMs);
+    co_await m_clock.sleep(sound.lastBufferMs());
 }
 
-void DesktopServices::pause(int milliseconds)
+Task<> DesktopServices::pause(int milliseconds)
 {
-    m_guard.endIfClosing();
-    if (milliseconds <= 0)
-        return;
-    {
-        const WindowSystemGate::Hold hold(*m_gate);
-        QEventLoop loop;
-        QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        QObject::connect(&m_guard, &CloseGuard::closingStarted, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    m_guard.endIfClosing();
+    co_await m_clock.sleep(milliseconds);
 }

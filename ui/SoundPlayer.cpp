@@ -6,8 +6,6 @@
 #include "RegularFile.h"
 #include "RunTimeError.h"
 
-#include <QElapsedTimer>
-
 #include <algorithm>
 #include <fcntl.h>
 
@@ -15,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <numbers>
+#include <utility>
 
 namespace {
 
@@ -50,9 +49,6 @@ QByteArray convert(const SDL_AudioSpec &spec, const Uint8 *samples, Uint32 lengt
 }
 
 } // namespace
-
-SoundPlayer::SoundPlayer(Wait wait) : m_wait(std::move(wait))
-{}
 
 void SoundPlayer::open()
 {
@@ -155,34 +151,32 @@ QByteArray SoundPlayer::load(const QString &fileName)
     return bytes;
 }
 
-void SoundPlayer::play(const QString &fileName)
+SoundPlayer::Playing SoundPlayer::play(const QString &fileName)
 {
     open();
     QByteArray samples = load(fileName);
     if (samples.isEmpty())
         samples = fallbackTone();
-    const int length = durationMs(samples.size());
-
-    QElapsedTimer clock;
-    clock.start();
     if (m_device != 0) {
         SDL_ClearQueuedAudio(m_device);
         SDL_QueueAudio(m_device, samples.constData(), static_cast<Uint32>(samples.size()));
     }
-    try {
-        for (;;) {
-            const qint64 left = length - clock.elapsed();
-            const bool queued = m_device != 0 && SDL_GetQueuedAudioSize(m_device) > 0;
-            if (left <= 0 && !queued)
-                break;
-            m_wait(left > 0 ? static_cast<int>(std::min<qint64>(left, 10)) : 2);
-        }
-    } catch (...) { // a wait cut short (the game is closing): the sound stops with it
-        if (m_device != 0)
-            SDL_ClearQueuedAudio(m_device);
-        throw;
-    }
-    // The device still holds its last buffer.
+    return Playing(m_device, durationMs(samples.size()),
+                   m_device != 0 ? m_bufferSamples * 1000 / SampleRate : 0);
+}
+
+SoundPlayer::Playing::Playing(Playing &&other) noexcept
+    : m_device(std::exchange(other.m_device, 0)), m_milliseconds(other.m_milliseconds),
+      m_lastBufferMs(other.m_lastBufferMs)
+{}
+
+SoundPlayer::Playing::~Playing()
+{
     if (m_device != 0)
-        m_wait(m_bufferSamples * 1000 / SampleRate);
+        SDL_ClearQueuedAudio(m_device);
+}
+
+bool SoundPlayer::Playing::isQueued() const
+{
+    return m_device != 0 && SDL_GetQueuedAudioSize(m_device) > 0;
 }

@@ -3,22 +3,17 @@
 #include <QByteArray>
 #include <QString>
 
-#include <functional>
 #include <thread>
 
-// Plays .wav files through SDL's audio subsystem, one at a time and to their end. The device is
-// opened once, by open() or else by the first sound, and kept, so that a sound starts at once. A
-// file that cannot be used plays a short built-in tone instead: one that is missing or is no
-// regular file (a pipe never blocks the game), is larger than MaxFileSize, is no WAV file SDL
-// reads, has more than MaxChannels or a rate outside MinFileRate to MaxFileRate. A longer sound
-// plays its first MaxSeconds. Without an audio device the player stays silent but takes as long as
-// the sound would have.
+// Plays .wav files through SDL's audio subsystem, one at a time. The device is opened once, by
+// open() or else by the first sound, and kept, so that a sound starts at once. A file that cannot
+// be used plays a short built-in tone instead: one that is missing or is no regular file (a pipe
+// never blocks the game), is larger than MaxFileSize, is no WAV file SDL reads, has more than
+// MaxChannels or a rate outside MinFileRate to MaxFileRate. A longer sound plays its first
+// MaxSeconds. Without an audio device, or muted, nothing is heard, but a sound lasts as long.
 class SoundPlayer
 {
 public:
-    // Waits the given milliseconds while the sound plays (the window may paint meanwhile).
-    using Wait = std::function<void(int milliseconds)>;
-
     static constexpr int SampleRate = 44100;
     static constexpr qint64 MaxFileSize = 2 * 1024 * 1024;
     static constexpr int MaxChannels = 2;
@@ -26,21 +21,46 @@ public:
     static constexpr int MaxFileRate = 192000;
     static constexpr int MaxSeconds = 10;
 
-    explicit SoundPlayer(Wait wait);
+    // A sound as it plays; it stops when this goes (the game is closing).
+    class Playing
+    {
+    public:
+        Playing(unsigned device, int milliseconds, int lastBufferMs)
+            : m_device(device), m_milliseconds(milliseconds), m_lastBufferMs(lastBufferMs)
+        {}
+        ~Playing();
+        Playing(Playing &&other) noexcept;
+        Playing(const Playing &) = delete;
+        Playing &operator=(const Playing &) = delete;
+        Playing &operator=(Playing &&) = delete;
+
+        // How long the sound lasts.
+        int milliseconds() const { return m_milliseconds; }
+        // Whether the device still holds part of it to play, and then how long its last buffer
+        // takes once it has left the queue.
+        bool isQueued() const;
+        int lastBufferMs() const { return m_lastBufferMs; }
+
+    private:
+        unsigned m_device;
+        int m_milliseconds;
+        int m_lastBufferMs;
+    };
+
+    SoundPlayer() = default;
     ~SoundPlayer();
     // Starts SDL's audio and opens the device; does nothing the second time, or when muted.
     void open();
     // The same on a thread of its own; the first sound waits for it to be done.
     void openInBackground();
-    // Muted, nothing reaches the audio device (it is never opened), but every sound still takes
+    // Muted, nothing reaches the audio device (it is never opened), but every sound still lasts
     // as long as it would have.
     void setMuted(bool muted) { m_muted = muted; }
     SoundPlayer(const SoundPlayer &) = delete;
     SoundPlayer &operator=(const SoundPlayer &) = delete;
 
-    // Plays the file (a path as given, relative to the current directory) and returns when it
-    // has been heard to its end. A wait that throws stops the sound and passes the exception on.
-    void play(const QString &fileName);
+    // Starts the file playing (a path as given, relative to the current directory).
+    Playing play(const QString &fileName);
 
     // The stand-in tone: 16-bit signed mono samples at SampleRate.
     static QByteArray fallbackTone();
@@ -51,7 +71,6 @@ public:
 private:
     void openNow();
 
-    Wait m_wait;
     std::thread m_opening;
     bool m_muted = false;
     bool m_opened = false;

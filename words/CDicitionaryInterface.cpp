@@ -1,65 +1,41 @@
 #include "CDicitionaryInterface.h"
 
 #include "CSecretWord.h"
-#include "FileErrorPrompt.h"
-#include "IPlatformServices.h"
-#include "ProgramEnd.h"
-#include "RunTimeError.h"
 #include "TextFileReader.h"
-#include "WordFileFormat.h"
-#include "WordFileLoader.h"
 
 #include <cmath>
 
-class CDicitionaryInterface::ListFiller : public WordFileLoader::Sink
+CDicitionaryInterface::CDicitionaryInterface(const QByteArray &path)
+    : m_file(std::make_unique<TextFileReader>(path)), m_loader(*m_file)
+{}
+
+CDicitionaryInterface::CDicitionaryInterface(ILineReader &reader, std::function<float()> draw)
+    : m_loader(reader), m_draw(std::move(draw))
+{}
+
+CDicitionaryInterface::~CDicitionaryInterface() = default;
+
+std::optional<RunTimeError> CDicitionaryInterface::load()
 {
-public:
-    explicit ListFiller(CDicitionaryInterface &dictionary) : m_dictionary(dictionary) {}
-
-    void entryLoaded(const WordFileEntry &entry) override
-    {
-        auto &d = m_dictionary;
-        const auto slot = static_cast<qint16>(entry.slot);
-        if (entry.level == WordFileFormat::AdultLevel) {
-            d.adultCount = slot;
-            d.adultWords[slot] = entry.word;
-            d.adultDefinitions[slot] = entry.definition;
-        } else {
-            d.childCount = slot;
-            d.childWords[slot] = entry.word;
-        }
-    }
-
-private:
-    CDicitionaryInterface &m_dictionary;
-};
-
-CDicitionaryInterface::CDicitionaryInterface(IPlatformServices &services, const QByteArray &path)
-{
-    TextFileReader reader(path);
-    load(services, reader);
-    m_fileBytes = reader.bytes();
-}
-
-CDicitionaryInterface::CDicitionaryInterface(IPlatformServices &services, ILineReader &reader,
-                                             std::function<float()> draw)
-    : m_draw(std::move(draw))
-{
-    load(services, reader);
-}
-
-void CDicitionaryInterface::load(IPlatformServices &services, ILineReader &reader)
-{
-    WordFileLoader loader(reader, [&services](const RunTimeError &error) {
-        FileErrorPrompt::retryOrGiveUp(services, error);
-    });
-    ListFiller filler(*this);
-    try {
-        loader.load(filler);
-    } catch (const FileErrorPrompt::GivenUp &) {
-        throw ProgramEnd(ExitStatus::WordFileMissing);
-    }
+    if (std::optional<RunTimeError> error = m_loader.resume(*this))
+        return error;
+    if (m_file)
+        m_fileBytes = m_file->bytes();
     m_random.seedFromTimer();
+    return std::nullopt;
+}
+
+void CDicitionaryInterface::entryLoaded(const WordFileEntry &entry)
+{
+    const auto slot = static_cast<qint16>(entry.slot);
+    if (entry.level == WordFileFormat::AdultLevel) {
+        adultCount = slot;
+        adultWords[slot] = entry.word;
+        adultDefinitions[slot] = entry.definition;
+    } else {
+        childCount = slot;
+        childWords[slot] = entry.word;
+    }
 }
 
 int CDicitionaryInterface::slotForDraw(float r, qint16 n)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "RandomFraction.h"
+#include "RunTimeError.h"
 #include "WordFileFormat.h"
+#include "WordFileLoader.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,27 +11,32 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 
 class CSecretWord;
 class ILineReader;
-class IPlatformServices;
+class TextFileReader;
 
-// The game's store of words: the whole word file, read once at construction into two levels, and
-// a random word of a level for every game. ("Dicitionary" is the game's own spelling of its
-// name, kept on purpose.)
+// The game's store of words: the whole word file, read into two levels, and a random word of a
+// level for every game. ("Dicitionary" is the game's own spelling of its name, kept on purpose.)
 //
-// Construction reads the word file at the path it is given. When the file or its folder is
-// missing, or the player cancels the disk-not-ready question, the player is told and ProgramEnd
-// is thrown. Any other error while reading (62 for a "*" line at the end, 9 for a 1001st entry
-// of a level) is thrown as a RunTimeError with its number, file and line.
-class CDicitionaryInterface
+// load() reads the word file at the path it is given. When a step of reading fails it returns
+// the error (53 or 76: the file or its folder is missing; 71: the disk is not ready; 62 for a "*"
+// line at the end, 9 for a 1001st entry of a level, or another of the system's), with the file
+// and the line; the caller may then call it again, which goes on with the step that failed and
+// keeps the entries already read. The generator is seeded once the whole file has been read.
+class CDicitionaryInterface : private WordFileLoader::Sink
 {
 public:
-    CDicitionaryInterface(IPlatformServices &services, const QByteArray &path);
+    explicit CDicitionaryInterface(const QByteArray &path);
     // Reads through the given reader. draw, when given, stands in for the generator.
-    CDicitionaryInterface(IPlatformServices &services, ILineReader &reader,
-                          std::function<float()> draw = {});
+    explicit CDicitionaryInterface(ILineReader &reader, std::function<float()> draw = {});
+    ~CDicitionaryInterface() override;
+
+    // Reads the file, or goes on reading it: nothing once all of it has been read, or the error
+    // that stopped it.
+    std::optional<RunTimeError> load();
 
     // A new secret word of level 1 (adult, with its definition) or of any other level (child,
     // with an empty definition). An empty level gives an empty word.
@@ -42,8 +49,7 @@ public:
     static int slotForDraw(float r, qint16 n);
 
 private:
-    class ListFiller;
-    void load(IPlatformServices &services, ILineReader &reader);
+    void entryLoaded(const WordFileEntry &entry) override;
 
     static constexpr int kSlots = WordFileFormat::MaxEntriesPerLevel + 1; // slot 0 is unused
     std::array<QString, kSlots> adultWords;
@@ -52,6 +58,8 @@ private:
     qint16 adultCount = 0;
     qint16 childCount = 0;
 
+    std::unique_ptr<TextFileReader> m_file;
+    WordFileLoader m_loader;
     RandomFraction m_random;
     std::function<float()> m_draw;
     QByteArray m_fileBytes;

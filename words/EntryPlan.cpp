@@ -23,7 +23,7 @@ QList<WordFileEntry> load(const QByteArray &bytes)
 {
     MemoryLineReader reader(bytes);
     EntryList list;
-    WordFileLoader(reader, WordFileLoader::stopAtError).load(list);
+    WordFileLoader(reader).load(list);
     return list.entries;
 }
 

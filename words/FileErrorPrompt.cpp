@@ -1,25 +1,27 @@
 #include "FileErrorPrompt.h"
 
-#include "IPlatformServices.h"
+#include "RunTimeError.h"
 #include "Utf8Text.h"
 
-void FileErrorPrompt::retryOrGiveUp(IPlatformServices &services, const RunTimeError &error)
+std::optional<FileErrorPrompt::Question> FileErrorPrompt::questionFor(const RunTimeError &error)
 {
     switch (error.number()) {
     case ErrorNumber::FileNotFound:
     case ErrorNumber::PathNotFound:
-        services.showMessage(error.filePath().isEmpty()
-                                 ? NotFoundText
-                                 : NotFoundText + QStringLiteral("\r\n\r\nFile: ") +
-                                       Utf8Text::shown(error.filePath()),
-                             NotFoundTitle, MessageBoxKind::Ok);
-        throw GivenUp();
+        return Question{error.filePath().isEmpty()
+                            ? NotFoundText
+                            : NotFoundText + QStringLiteral("\r\n\r\nFile: ") +
+                                  Utf8Text::shown(error.filePath()),
+                        NotFoundTitle, MessageBoxKind::Ok};
     case ErrorNumber::DiskNotReady:
-        if (services.showMessage(NotReadyText, NotReadyTitle,
-                                 MessageBoxKind::RetryCancelQuestion) == MessageBoxAnswer::Retry)
-            return;
-        throw GivenUp();
+        return Question{NotReadyText, NotReadyTitle, MessageBoxKind::RetryCancelQuestion};
     default:
-        throw error;
+        return std::nullopt;
     }
+}
+
+bool FileErrorPrompt::triesAgain(const Question &question, MessageBoxAnswer answer)
+{
+    return question.kind == MessageBoxKind::RetryCancelQuestion &&
+           answer == MessageBoxAnswer::Retry;
 }

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "RunTimeError.h"
+#include "IPlatformServices.h"
 
 #include <QString>
 
-#include <exception>
+#include <optional>
 
-class IPlatformServices;
+class RunTimeError;
 
-// What the player is told when the word file cannot be opened, read or written, and the one
-// place where a failed file step is carried out again.
+// What the player is asked when the word file cannot be opened, read or written: the one place
+// where the answer decides whether a failed file step is carried out again.
 namespace FileErrorPrompt {
 
 inline const QString NotFoundText = QStringLiteral(
@@ -18,31 +18,18 @@ inline const QString NotFoundTitle = QStringLiteral("Error");
 inline const QString NotReadyText = QStringLiteral("Diskette not ready.  Retry?");
 inline const QString NotReadyTitle = QStringLiteral("Diskette Error");
 
-// Thrown once the player has been told why the file operation ends.
-class GivenUp : public std::exception
+struct Question
 {
-public:
-    const char *what() const noexcept override { return "file operation given up"; }
+    QString text;
+    QString title;
+    MessageBoxKind kind = MessageBoxKind::Ok;
 };
 
-// Errors 53 and 76 show the not-found message (an OK box), naming the file when the error
-// carries it, and throw GivenUp; error 71 asks Retry
-// or Cancel and returns on Retry, throws GivenUp on Cancel; any other error is thrown
-// again untouched, with nothing shown.
-void retryOrGiveUp(IPlatformServices &services, const RunTimeError &error);
+// Errors 53 and 76 are told with the not-found message (an OK box, naming the file when the
+// error carries it); error 71 asks Retry or Cancel; any other error asks nothing.
+std::optional<Question> questionFor(const RunTimeError &error);
 
-// Carries out the step until it succeeds; every RunTimeError it raises goes to onError, which
-// either returns (the step is carried out again) or throws.
-template <typename Step, typename OnError>
-auto retrying(Step step, OnError onError)
-{
-    for (;;) {
-        try {
-            return step();
-        } catch (const RunTimeError &error) {
-            onError(error);
-        }
-    }
-}
+// Whether the step is carried out again after that answer to the question: only on Retry.
+bool triesAgain(const Question &question, MessageBoxAnswer answer);
 
 } // namespace FileErrorPrompt

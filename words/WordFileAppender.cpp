@@ -4,7 +4,6 @@
 #include "EntryPlan.h"
 #include "FileCalls.h"
 #include "FileErrors.h"
-#include "IPlatformServices.h"
 #include "RegularFile.h"
 #include "TextFileReader.h"
 
@@ -18,10 +17,8 @@
 namespace {
 
 // Another copy of the game holds the lock only for one add; an editor that keeps it longer is
-// reported instead of being waited for. The window keeps painting meanwhile, and a close ends the
-// wait.
+// reported instead of being waited for.
 constexpr int kLockWaitMs = 5000;
-constexpr int kLockPollMs = 10;
 // Adds started again because another program kept writing to the file, before giving up.
 constexpr int kAttempts = 10;
 
@@ -50,18 +47,22 @@ std::optional<RunTimeError> danglingLink(const QByteArray &path)
 
 } // namespace
 
-WordFileAppender::WordFileAppender(IPlatformServices &services, QByteArray path, FileCalls *calls)
-    : m_services(services), m_path(std::move(path)), m_calls(calls ? *calls : systemCalls())
+WordFileAppender::WordFileAppender(QByteArray path, FileCalls *calls)
+    : m_path(std::move(path)), m_calls(calls ? *calls : systemCalls())
 {}
 
 AddOutcome WordFileAppender::add(const QString &word, const QString &definition, qint16 level)
 {
+    AddOutcome outcome;
     try {
-        return addOnce(word, definition, level);
+        outcome = addOnce(word, definition, level);
     } catch (RunTimeError &error) {
         error.setPlace(m_path, 0);
-        return {AddOutcome::Kind::Failed, {}, error};
+        outcome = {AddOutcome::Kind::Failed, {}, error};
     }
+    if (outcome.kind != AddOutcome::Kind::Busy)
+        m_busyTries = 0; // the next add may wait as long again
+    return outcome;
 }
 
 AddOutcome WordFileAppender::addOnce(const QString &word, const QString &definition, qint16 level)
@@ -69,17 +70,19 @@ AddOutcome WordFileAppender::addOnce(const QString &word, const QString &definit
     AtomicAppend appender(m_calls);
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
         bool created = false;
-        const RegularFile file = openLocked(created);
+        const std::optional<RegularFile> file = openLocked(created);
+        if (!file)
+            return {AddOutcome::Kind::Busy, {}, {}};
         try {
-            const QByteArray contents = file.readAll(TextFileReader::MaxFileSize);
+            const QByteArray contents = file->readAll(TextFileReader::MaxFileSize);
             const auto planned = EntryPlan(contents).bytesFor(word, definition, level);
             if (const auto *refusal = std::get_if<EntryRefusal>(&planned))
                 return {AddOutcome::Kind::Refused, *refusal, {}};
-            if (appender.append(file, m_path, contents, std::get<QByteArray>(planned)) ==
+            if (appender.append(*file, m_path, contents, std::get<QByteArray>(planned)) ==
                 AtomicAppend::Result::Appended)
                 return {};
         } catch (const RunTimeError &) {
-            if (created && file.size() == 0) // as it was: no file
+            if (created && file->size() == 0) // as it was: no file
                 m_calls.unlink(m_path.constData());
             throw;
         }
@@ -88,9 +91,8 @@ AddOutcome WordFileAppender::addOnce(const QString &word, const QString &definit
                        QStringLiteral("Another program keeps changing the word file"));
 }
 
-RegularFile WordFileAppender::openLocked(bool &created)
+std::optional<RegularFile> WordFileAppender::openLocked(bool &created)
 {
-    int waited = 0;
     for (;;) {
         RegularFile file;
         try {
@@ -104,13 +106,14 @@ RegularFile WordFileAppender::openLocked(bool &created)
             created = true;
         }
         while (m_calls.lock(file.fd(), LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK && errno != EINTR)
+            if (errno == EINTR)
+                continue;
+            if (errno != EWOULDBLOCK)
                 throw fileError(errno);
-            if (waited >= kLockWaitMs)
+            if (++m_busyTries > kLockWaitMs / LockPollMs)
                 throw RunTimeError(ErrorNumber::PermissionDenied,
                                    QStringLiteral("Another program is writing to the word file"));
-            m_services.pause(kLockPollMs);
-            waited += kLockPollMs;
+            return std::nullopt;
         }
         // Another copy of the game may have put a new file in its place while we waited.
         if (file.isNamedBy(m_path))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NewEntryCheck.h"
+#include "RegularFile.h"
 #include "RunTimeError.h"
 
 #include <QByteArray>
@@ -9,14 +10,13 @@
 #include <optional>
 
 class FileCalls;
-class IPlatformServices;
-class RegularFile;
 
 // What became of an add: the entry is on the disk, or it was refused and why (nothing written),
-// or it failed with the word file's error (the file as it was).
+// or it failed with the word file's error (the file as it was), or another program is writing to
+// the file (nothing written: try again after LockPollMs).
 struct AddOutcome
 {
-    enum class Kind { Added, Refused, Failed };
+    enum class Kind { Added, Refused, Failed, Busy };
     Kind kind = Kind::Added;
     EntryRefusal refusal;
     std::optional<RunTimeError> error;
@@ -27,13 +27,16 @@ struct AddOutcome
 // lock, so two copies of the game take turns), read as it is now, and checked again just before
 // the entry takes its place: when another program wrote to it meanwhile, the add starts again
 // from the file as it then is. What is written, or why nothing may be, is the EntryPlan's. A
-// missing file is created. Nothing is shown: the caller tells the player. While another program
-// holds the lock the add waits, through the services' pauses, for up to 5 seconds.
+// missing file is created. Nothing is shown and nothing waited for: the caller tells the player,
+// and waits while another program holds the lock, for up to 5 seconds an add, after which it
+// fails.
 class WordFileAppender
 {
 public:
+    static constexpr int LockPollMs = 10;
+
     // calls, when given, stand in for the system calls that change the file.
-    WordFileAppender(IPlatformServices &services, QByteArray path, FileCalls *calls = nullptr);
+    explicit WordFileAppender(QByteArray path, FileCalls *calls = nullptr);
 
     // Adds the word at the level (1 adult, with its definition; any other value child), in the
     // system's 8-bit encoding.
@@ -43,9 +46,10 @@ private:
     // One add, from opening the file to the entry on the disk; every handle and the lock are
     // released when it returns or throws.
     AddOutcome addOnce(const QString &word, const QString &definition, qint16 level);
-    RegularFile openLocked(bool &created);
+    // The file, open and locked; nothing while another program holds the lock.
+    std::optional<RegularFile> openLocked(bool &created);
 
-    IPlatformServices &m_services;
     QByteArray m_path;
     FileCalls &m_calls;
+    int m_busyTries = 0;
 };

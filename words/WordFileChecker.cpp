@@ -152,7 +152,7 @@ WordFileChecker::Report WordFileChecker::check(const QByteArray &path)
 {
     Report report;
     TextFileReader reader(path);
-    WordFileLoader loader(reader, WordFileLoader::stopAtError);
+    WordFileLoader loader(reader);
     Collector collector(report);
     try {
         loader.load(collector);

@@ -1,19 +1,9 @@
 #include "WordFileLoader.h"
 
 #include "Characters.h"
-#include "FileErrorPrompt.h"
 #include "ILineReader.h"
 #include "RunTimeError.h"
 #include "WordFileFormat.h"
-
-WordFileLoader::WordFileLoader(ILineReader &reader, ErrorHandler onError)
-    : m_reader(reader), m_onError(std::move(onError))
-{}
-
-void WordFileLoader::stopAtError(const RunTimeError &error)
-{
-    throw error;
-}
 
 int WordFileLoader::nextSlot(int &count) const
 {
@@ -38,44 +28,67 @@ QString WordFileLoader::explain(const RunTimeError &error)
     }
 }
 
-void WordFileLoader::load(Sink &sink)
+std::optional<RunTimeError> WordFileLoader::resume(Sink &sink)
 {
-    // The handler is told the file (and the line), so that what it shows can name it.
-    auto onError = [this](const RunTimeError &error) {
-        RunTimeError placed = error;
-        placed.setPlace(m_reader.path(), m_reader.lineNumber());
-        m_onError(placed);
-    };
-    auto retry = [&onError](auto step) { return FileErrorPrompt::retrying(step, onError); };
-    int adultCount = 0;
-    int childCount = 0;
     try {
-        retry([&] { m_reader.open(); });
-        while (!retry([&] { return m_reader.atEnd(); })) {
-            const QString line = retry([&] { return m_reader.readLine(); });
-            WordFileEntry entry;
-            entry.line = m_reader.lineNumber();
-            if (line.startsWith(WordFileFormat::AdultMarker)) {
-                entry.level = WordFileFormat::AdultLevel;
-                entry.word = line.mid(1);
-                if (!Characters::moreThan(entry.word, WordFileFormat::MaxWordLength))
-                    entry.slot = nextSlot(adultCount);
-                // The definition line is read whatever it holds, even at the end of the file.
-                entry.definition = retry([&] { return m_reader.readLine(); });
-            } else {
-                entry.level = WordFileFormat::ChildLevel;
-                entry.word = line;
-                if (!Characters::moreThan(entry.word, WordFileFormat::MaxWordLength))
-                    entry.slot = nextSlot(childCount);
+        for (;;) {
+            switch (m_step) {
+            case Step::Open:
+                m_reader.open();
+                m_step = Step::TestEnd;
+                break;
+            case Step::TestEnd:
+                m_step = m_reader.atEnd() ? Step::Close : Step::ReadWord;
+                break;
+            case Step::ReadWord:
+                readWord(sink);
+                break;
+            case Step::ReadDefinition:
+                // Read whatever it holds, even at the end of the file.
+                m_entry.definition = m_reader.readLine();
+                hand(sink);
+                break;
+            case Step::Close:
+                m_reader.close();
+                m_step = Step::Done;
+                break;
+            case Step::Done:
+                return std::nullopt;
             }
-            if (entry.slot > 0)
-                sink.entryLoaded(entry);
-            else
-                sink.entrySkipped(entry);
         }
-        retry([&] { m_reader.close(); });
     } catch (RunTimeError &error) {
         error.setPlace(m_reader.path(), m_reader.lineNumber());
-        throw;
+        return error;
     }
+}
+
+void WordFileLoader::load(Sink &sink)
+{
+    if (const std::optional<RunTimeError> error = resume(sink))
+        throw *error;
+}
+
+void WordFileLoader::readWord(Sink &sink)
+{
+    const QString line = m_reader.readLine();
+    m_entry = WordFileEntry();
+    m_entry.line = m_reader.lineNumber();
+    const bool adult = line.startsWith(WordFileFormat::AdultMarker);
+    m_entry.level = adult ? WordFileFormat::AdultLevel : WordFileFormat::ChildLevel;
+    m_entry.word = adult ? line.mid(1) : line;
+    if (!Characters::moreThan(m_entry.word, WordFileFormat::MaxWordLength))
+        m_entry.slot = nextSlot(adult ? m_adultCount : m_childCount);
+    if (adult)
+        m_step = Step::ReadDefinition;
+    else
+        hand(sink);
+}
+
+void WordFileLoader::hand(Sink &sink)
+{
+    m_step = Step::TestEnd;
+    if (m_entry.slot > 0)
+        sink.entryLoaded(m_entry);
+    else
+        sink.entrySkipped(m_entry);
 }

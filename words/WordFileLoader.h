@@ -1,11 +1,12 @@
 #pragma once
 
+#include "RunTimeError.h"
+
 #include <QString>
 
-#include <functional>
+#include <optional>
 
 class ILineReader;
-class RunTimeError;
 
 // One entry of the word file as the loader met it.
 struct WordFileEntry
@@ -19,10 +20,10 @@ struct WordFileEntry
 
 // Reads a whole word file and hands out its entries in file order, counted per level. Entries
 // whose word is longer than the board can show are passed to entrySkipped and not counted.
-// Errors: a step of the reader that fails goes to the error handler, which either returns (the
-// step is carried out again) or throws; a file that ends right after a "*" line raises 62, a
-// 1001st entry of a level raises 9. A RunTimeError leaving load() carries the file and the line
-// where reading stopped.
+// Errors: a step of the reader that fails (opening the file, a line) stops the load with the
+// reader's error, and resume() carries out that step again; a file that ends right after a "*"
+// line raises 62, a 1001st entry of a level raises 9, and those end the load. An error carries
+// the file and the line where reading stopped.
 class WordFileLoader
 {
 public:
@@ -33,13 +34,13 @@ public:
         virtual void entryLoaded(const WordFileEntry &entry) = 0;
         virtual void entrySkipped(const WordFileEntry &) {}
     };
-    using ErrorHandler = std::function<void(const RunTimeError &)>;
 
-    WordFileLoader(ILineReader &reader, ErrorHandler onError);
+    explicit WordFileLoader(ILineReader &reader) : m_reader(reader) {}
 
-    // The error handler that carries out no step again: the error stops the load.
-    static void stopAtError(const RunTimeError &error);
-
+    // Reads from where the last call stopped, beginning with the step that failed: nothing once
+    // the file has been read to its end and closed, or the error that stopped it.
+    std::optional<RunTimeError> resume(Sink &sink);
+    // Reads it all, for a caller that carries out no step again: an error is thrown.
     void load(Sink &sink);
 
     // What an error that stopped a load means for the word file, as a sentence without its full
@@ -47,8 +48,15 @@ public:
     static QString explain(const RunTimeError &error);
 
 private:
+    enum class Step { Open, TestEnd, ReadWord, ReadDefinition, Close, Done };
+
+    void readWord(Sink &sink);
+    void hand(Sink &sink);
     int nextSlot(int &count) const;
 
     ILineReader &m_reader;
-    ErrorHandler m_onError;
+    Step m_step = Step::Open;
+    WordFileEntry m_entry; // an adult word whose definition is still to be read
+    int m_adultCount = 0;
+    int m_childCount = 0;
 };

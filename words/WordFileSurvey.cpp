@@ -17,7 +17,7 @@ bool canBePlayed(const QString &word)
 void load(MemoryLineReader &reader, WordFileSurvey &survey)
 {
     try {
-        WordFileLoader(reader, WordFileLoader::stopAtError).load(survey);
+        WordFileLoader(reader).load(survey);
     } catch (const RunTimeError &) {
         // What was read before stays counted.
     }

@@ -2,6 +2,7 @@
 
 #include "CommandButton.h"
 #include "GameExecutive.h"
+#include "GameLauncher.h"
 #include "PictureBox.h"
 #include "ScriptedServices.h"
 #include "TestFiles.h"
@@ -21,11 +22,10 @@ struct GameFixture
     explicit GameFixture(const QByteArray &wordFile)
     {
         writeBytes(wordFilePath(), wordFile);
-        services.guard = &guard;
         window =
             std::make_unique<GameExecutive>(services, guard, QFile::encodeName(wordFilePath()));
-        window->Form_Load();
-        window->show();
+        startGame(*window, services);
+        settle();
         for (const auto &m : services.messages) // at start
             told(m);
         services.onMessage = [this](const ScriptedServices::Message &m) {
@@ -74,14 +74,22 @@ struct GameFixture
             } else {
                 return "unknown step: " + step;
             }
-            QTest::qWait(0);
+            settle();
         }
         return met.join('\n').replace(wordFilePath(), "FILE");
     }
 
+    // Lets the game run until it waits for the player again (or stays where a close left it).
+    void settle()
+    {
+        QCoreApplication::processEvents();
+        while (!window->isIdle() && !guard.isClosing())
+            QCoreApplication::processEvents();
+    }
+
     QTemporaryDir folder;
     CloseGuard guard;
-    ScriptedServices services;
+    ScriptedServices services{guard};
     std::unique_ptr<GameExecutive> window;
 
 private:
@@ -120,7 +128,10 @@ private:
         if (!keys.startsWith("alt+"))
             return QTest::keyClicks(focus(), keys);
         QTest::keyClick(focus(), keys.back().toLatin1(), Qt::AltModifier);
-        QTest::qWait(200); // an access key works after a moment
+        // An access key presses its button, and Qt lets it go, and clicks, a moment later.
+        const QList<QAbstractButton *> buttons = window->findChildren<QAbstractButton *>();
+        while (std::any_of(buttons.begin(), buttons.end(), [](auto *b) { return b->isDown(); }))
+            QCoreApplication::processEvents();
     }
     QString shown() const
     {

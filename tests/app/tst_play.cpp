@@ -160,7 +160,7 @@ private Q_SLOTS:
         if (!file.isNull())
             writeBytes(path, file);
         CloseGuard guard;
-        ScriptedServices services;
+        ScriptedServices services(guard);
         services.onMessage = [](const ScriptedServices::Message &) {
             for (QWidget *w : QApplication::topLevelWidgets())
                 QVERIFY(!w->isVisible());

@@ -62,19 +62,25 @@ keys() { # KEY...
     done
     wtype -s 200 "${args[@]}"
 }
-close() { # game|box|box-first: the close of the game window, of the box that comes before it,
-    local first # or of that box, then waiting for the game window. On X11 that box is the first
-    if [ "$p" = x11 ]; then # of the windows titled Quillow; on Wayland the game window is tiled.
-        first=$(xdotool search --onlyvisible --name '^Quillow$' | sort -n | head -n 1)
-        /usr/bin/python3 "$wm_close" "$first"
+close() { # game|box: the close of the game window, or of the message box over it (on X11 the
+    local ids # last window titled Quillow, on Wayland the floating one), by the window system.
+    if [ "$p" = x11 ]; then
+        ids=$(xdotool search --onlyvisible --name '^Quillow$' | sort -n)
+        /usr/bin/python3 "$wm_close" "$([ "$1" = game ] && head -n 1 <<<"$ids" || tail -n 1 <<<"$ids")"
     else
-        swaymsg "[app_id=\"org.quillow.Quillow\" $([ "$1" = game ] && echo tiling)] kill" >/dev/null
+        swaymsg "[app_id=\"org.quillow.Quillow\" $([ "$1" = game ] && echo tiling || echo floating)] kill" >/dev/null
     fi
-    [ "$1" != box-first ] || for _ in $(seq 200); do
-        if [ "$p" = x11 ]; then xdotool search --onlyvisible --name '^Quillow$' | grep -qvx "$first"
-        else swaymsg '[app_id="org.quillow.Quillow" tiling] nop' >/dev/null 2>&1; fi && return 0
+}
+windows() { # 1|2: waits until the game window stands alone, or a box titled Quillow is over it
+    local n
+    for _ in $(seq 200); do
+        if [ "$p" = x11 ]; then n=$(xdotool search --onlyvisible --name '^Quillow$' | wc -l)
+        elif swaymsg '[app_id="org.quillow.Quillow" floating] nop' >/dev/null 2>&1; then n=2
+        else n=1; fi
+        [ "$n" = "$1" ] && return 0
         sleep 0.1
     done
+    return 1
 }
 
 start_game() { # WORDS [OPTIONS...]: the game on a word file of those bytes. Its end as the
@@ -117,7 +123,7 @@ moment() { # NAME: brings the game to it
             box Error ;;
     notice-box) start_game 'Bee\r\n' --notice 'Your own word file could not be made.' && main_window ;;
     start-up-error) start_game 'Bee\r\n*Owl\r\n' && box Quillow ;;
-    start-up-warning) start_game '' && main_window ;;
+    start-up-warning) start_game '' && main_window && windows 2 ;;
     panel) start_game 'Bee\r\n' && play && panel ;;
     add) # the word file held by another program: the add waits for it
         start_game 'Bee\r\n' && play && (flock "$work/words.txt" sleep 30 &) && add ;;
@@ -130,7 +136,7 @@ run() { # WAY: one run of the moment, closed that way. The game ends within 2 s 
     (moment "$moment" || fail "$case: the moment was not reached"
      case $1-$moment in
      wm-start-up-error) close box && want="exit 2" ;; # the box's own close: OK, it cannot start
-     wm-start-up-warning) close box-first && close game ;; # the box shows before the window
+     wm-start-up-warning) close box && windows 1 && close game ;; # the box's close answers it
      wm-*) close game ;;
      term-*) kill -TERM "$game" ;;
      int-*) kill -INT "$game" && want="exit 130" ;;

@@ -51,7 +51,7 @@ for name in sys.argv[2:]:
 print(" ".join(name for at, name in sorted(found)))
 EOF
 )
-[ "$trace" = "no.wav no.wav music.wav music.wav music.wav winner.wav goodbye.wav" ] || fail "played: $trace"
+[ "$trace" = "no.wav no.wav music.wav music.wav music.wav winner.wav music.wav goodbye.wav" ] || fail "played: $trace"
 
 printf 'Bee\r\n*Cat\r\nA pet\r\n' >"$words"
 play adult --mute

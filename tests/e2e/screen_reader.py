@@ -41,16 +41,16 @@ def listen(seconds):
 
 
 def step(keys, *expected):
-    """Types, presses or clicks (click-B: that letter's button), then waits for what a screen
-    reader is told, up to 15 s."""
+    """Types, presses or clicks (click-B: that letter's button; at-X,Y: that point of the window),
+    then waits for what a screen reader is told, up to 15 s."""
     del told[:]
     for key in keys.split():
         if key == "window":  # no window manager gives the window back its focus after a box
             subprocess.run(["xdotool", "windowfocus", "--sync", sys.argv[2]])
-        elif key.startswith("click-"):
+        elif key.startswith(("click-", "at-")):
             i = ord(key[-1]) - ord("A")
-            subprocess.run(["xdotool", "mousemove", "--window", sys.argv[2], str(68 + 40 * (i % 13)),
-                            str(36 + 32 * (i // 13)), "click", "1"])
+            x, y = key[3:].split(",") if key.startswith("at-") else (68 + 40 * (i % 13), 36 + 32 * (i // 13))
+            subprocess.run(["xdotool", "mousemove", "--window", sys.argv[2], str(x), str(y), "click", "1"])
         else:
             subprocess.run(["xdotool", "type", key[1:]] if key[0] == "'" else ["xdotool", "key", key])
     for _ in range(750):
@@ -83,11 +83,16 @@ if sys.argv[1] == "child":
          "description B, blank, blank", "news E is in the word: B, E, E. 2 of 6 misses.",
          "description B, E, E", "alert Congratulations! You Won Zoe!: The word is: Bee.")
     step("Return", "news A new word of 3 letters: %s." % blank3)
-    step("window alt+a", "focus filler Word board " + blank3,
-         "focus text Word to insert in dictionary")
+    # During B's reveal, a click on ADD WORD TO DICTIONARY and one on the empty place where the
+    # panel's ADD TO DICTIONARY will stand: the first opens the panel after the reveal, the second
+    # is nothing.
+    step("window 'b at-676,292 at-420,264", "focus filler Word board " + blank3,
+         "focus push button ADD WORD TO DICTIONARY",
+         "news B is in the word: B, blank, blank. 0 of 6 misses.",
+         "focus filler Word board B, blank, blank", "focus text Word to insert in dictionary")
     step("'Owl Tab", "focus text Definition of word")
     step("'bird alt+a", "focus filler Word board " + blank3,
-         "news Owl added to the dictionary. The word: %s." % blank3)
+         "news Owl added to the dictionary. The word: %s." % blank3, "description " + blank3)
     step("alt+q")
 else:
     step("space", "news A new word of 3 letters: %s." % blank3, "focus filler Word board " + blank3)

@@ -14,9 +14,11 @@ for run in one two; do
 done
 deb=$(ls "$work"/one/quillow_1.0.0_amd64.deb)
 cmp "$deb" "$work"/two/*.deb || fail "two builds of the package differ"
+# The libraries' public ABI only: no tie to one build of Qt.
 dpkg-deb -f "$deb" Package Architecture Section Depends | tr '\n' ' ' |
-    grep -q "^Package: quillow Architecture: amd64 Section: games Depends: .*fonts-liberation2.*qt6-base-abi (= 6\.[0-9.]*).*libqt6widgets6.*libsdl2" ||
+    grep -q "^Package: quillow Architecture: amd64 Section: games Depends: .*fonts-liberation2.*libqt6widgets6.*libsdl2" ||
     fail "control fields: $(dpkg-deb -f "$deb")"
+! dpkg-deb -f "$deb" Depends | grep -q qt6-base-abi || fail "the package is tied to one build of Qt"
 lintian "$deb" >"$work/lintian" 2>&1 || true
 ! grep -E '^(E|W):' "$work/lintian" || fail "lintian reports errors or warnings"
 

@@ -29,7 +29,7 @@ std::optional<QStringList> entries(const QByteArray &bytes)
     } sink;
     MemoryLineReader reader(bytes);
     try {
-        WordFileLoader(reader, WordFileLoader::stopAtError).load(sink);
+        WordFileLoader(reader).load(sink);
         return sink.list;
     } catch (const RunTimeError &error) {
         if (error.number() != ErrorNumber::InputPastEndOfFile &&

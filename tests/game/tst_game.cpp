@@ -5,6 +5,7 @@
 #include "CSecretWord.h"
 #include "GuessRules.h"
 #include "RunTimeError.h"
+#include "RunToEnd.h"
 #include "ScriptedServices.h"
 #include "WordBoard.h"
 
@@ -55,7 +56,8 @@ class TestGame : public QObject
 
 private:
     MemoryCanvas m_board{765, 69}, m_letter{40, 65};
-    ScriptedServices m_services;
+    CloseGuard m_guard;
+    ScriptedServices m_services{m_guard};
     WordBoard m_wordBoard{m_board, m_letter, m_services};
 
 private Q_SLOTS:
@@ -123,10 +125,11 @@ private Q_SLOTS:
                 wrong += QString::number(row) + ' ';
         };
         for (const qint16 outside : {0, 14}) {
-            QVERIFY_THROWS_EXCEPTION(RunTimeError, m_wordBoard.RevealLetter("B", outside));
+            QVERIFY_THROWS_EXCEPTION(RunTimeError,
+                                     runToEnd(m_wordBoard.RevealLetter("B", outside)));
             QVERIFY_THROWS_EXCEPTION(RunTimeError, m_wordBoard.slotX(outside));
         }
-        m_wordBoard.RevealLetter("B", 2);
+        runToEnd(m_wordBoard.RevealLetter("B", 2));
         QCOMPARE(wrong + QString::number(m_services.pausedMilliseconds), "650");
         QCOMPARE(m_board.pixels, expected);
         QCOMPARE(m_wordBoard.spokenText(), QString("blank, B, blank, blank"));

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "CloseGuard.h"
 #include "IPlatformServices.h"
+#include "VirtualClock.h"
 
 #include <QList>
 
 #include <deque>
 #include <functional>
 
-// Platform services for tests: message boxes are recorded and answered from a script, pauses
-// counted; each call is handed to a hook then, so that a test can look at the window.
-// Given the game's close guard, they keep its rules as the desktop's do: once it is closing,
-// every call throws.
+// Platform services for tests: message boxes are recorded and answered at once from a script,
+// pauses and sounds end at once on a virtual clock; each call is handed to a hook first, so that
+// a test can look at the window, or act, while the game waits there.
 struct ScriptedServices : IPlatformServices
 {
     struct Message
@@ -19,6 +18,9 @@ struct ScriptedServices : IPlatformServices
         QString text, title;
         int flags = 0;
     };
+
+    explicit ScriptedServices(const CloseGuard &closeGuard) : guard(closeGuard), clock(closeGuard)
+    {}
 
     // Answers for the next boxes; when none is left, OK, or Cancel for a box without OK.
     std::deque<MessageBoxAnswer> answers;
@@ -28,10 +30,8 @@ struct ScriptedServices : IPlatformServices
     QList<Message> messages;
     int pauses = 0, pausedMilliseconds = 0;
 
-    MessageBoxAnswer showMessage(const QString &text, const QString &title,
-                                 MessageBoxKind kind) override
+    Task<MessageBoxAnswer> showMessage(QString text, QString title, MessageBoxKind kind) override
     {
-        endIfClosing();
         messages.append({text, title, int(kind)});
         auto answer = kind == MessageBoxKind::RetryCancelQuestion ? MessageBoxAnswer::Cancel
                                                                   : MessageBoxAnswer::Ok;
@@ -40,30 +40,23 @@ struct ScriptedServices : IPlatformServices
             answers.pop_front();
         }
         onMessage(messages.last());
-        endIfClosing();
-        return answer;
+        Pending<MessageBoxAnswer> answered(guard); // goes on as a desktop's box does
+        answered.finish(answer);
+        co_return co_await answered;
     }
-    void playSound(const QString &name) override
+    Task<> playSound(QString name) override
     {
-        endIfClosing();
         onSound(name);
-        endIfClosing();
+        co_await clock.sleep(0);
     }
-    void pause(int milliseconds) override
+    Task<> pause(int milliseconds) override
     {
-        endIfClosing();
         ++pauses;
         pausedMilliseconds += milliseconds;
         onPause();
-        endIfClosing();
+        co_await clock.sleep(milliseconds);
     }
 
-    const CloseGuard *guard = nullptr;
-
-private:
-    void endIfClosing() const
-    {
-        if (guard)
-            guard->endIfClosing();
-    }
+    const CloseGuard &guard;
+    VirtualClock clock;
 };

@@ -1,23 +1,24 @@
-// The desktop's services: Qt message boxes as the game numbers them, sounds through SDL's disk
-// audio driver, which writes what the device is given to a file, the signals that close the game,
-// and what a drawing repaints. (How a close ends a wait or a box: tests/e2e/close_stress.sh.)
+// The desktop's services on a virtual clock: Qt message boxes as the game numbers them, modal to
+// the player but not to a close, sounds through SDL's disk audio driver, which writes what the
+// device is given to a file, a close during a wait or a box, the signals that close the game, and
+// what a drawing repaints.
 
 #include "ChildProcess.h"
 #include "CloseGuard.h"
 #include "DesktopServices.h"
 #include "PictureBox.h"
-#include "ProgramEnd.h"
+#include "RunToEnd.h"
 #include "TestFiles.h"
+#include "VirtualClock.h"
 #include "WavFile.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 #include <csignal>
@@ -46,12 +47,22 @@ class TestDesktop : public QObject
 private:
     QTemporaryDir m_dir;
     CloseGuard m_guard;
+    VirtualClock m_clock{m_guard};
+
+    static QMessageBox *openBox()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible())
+                return box;
+        return nullptr;
+    }
 
 private Q_SLOTS:
     void initTestCase()
     {
         QDir::setCurrent(m_dir.path());
         qputenv("SDL_DISKAUDIOFILE", "played.raw");
+        qputenv("SDL_DISKAUDIODELAY", "0"); // the device takes a sound as fast as it can
         ::mkfifo("fifo", 0600);
     }
 
@@ -80,47 +91,80 @@ private Q_SLOTS:
         QFETCH(int, answer);
         const QString text = "<b>Owl</b><img src=\"fifo\">\r\nThe end.",
                       title = "Ann[*] <i>won</i>";
+        DesktopServices services(m_guard, m_clock);
+        Task<MessageBoxAnswer> asking = services.showMessage(text, title, MessageBoxKind(kind));
+        asking.start();
+        QMessageBox *box = openBox();
+        QVERIFY(box);
         QString shown;
-        QTimer::singleShot(50, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            for (QAbstractButton *b : box->buttons())
-                shown += b->text().remove('&') + ' ';
-            shown = QString("%1, icon %2|%3|%4|%5")
-                        .arg(shown.trimmed())
-                        .arg(box->icon())
-                        .arg(box->textFormat())
-                        .arg(box->text(), box->windowHandle()->title());
-            if (press)
-                box->button(QMessageBox::StandardButton(press))->click();
-            else
-                QTest::keyClick(box, Qt::Key_Escape);
-        });
-        const auto got = DesktopServices(m_guard).showMessage(text, title, MessageBoxKind(kind));
-        QCOMPARE(int(got), answer);
+        for (QAbstractButton *b : box->buttons())
+            shown += b->text().remove('&') + ' ';
+        shown = QString("%1, icon %2|%3|%4|%5")
+                    .arg(shown.trimmed())
+                    .arg(box->icon())
+                    .arg(box->textFormat())
+                    .arg(box->text(), box->windowHandle()->title());
+        if (press)
+            box->button(QMessageBox::StandardButton(press))->click();
+        else
+            QTest::keyClick(box, Qt::Key_Escape);
+        QCOMPARE(runToEnd(std::move(asking)), MessageBoxAnswer(answer));
         QCOMPARE(shown, seen + "|0|<b>Owl</b><img src=\"fifo\">\nThe end.|" + title);
     }
 
-    // A close during a wait or while a box is open ends it, and nothing after it goes on.
-    void closingEndsAWaitAndABox_data()
+    // While a box is open the game's window takes no clicks and no keys, as under a modal box,
+    // but a close of the window still reaches it; once the box is answered, it takes input again.
+    void aBoxIsModalToThePlayerNotToAClose()
     {
-        QTest::addColumn<bool>("box");
-        QTest::newRow("a pause") << false;
-        QTest::newRow("a message box") << true;
+        struct Window : QWidget
+        {
+            QPushButton button{"Reset", this};
+            QStringList got;
+            void keyPressEvent(QKeyEvent *e) override { got << "key " + e->text(); }
+            void closeEvent(QCloseEvent *) override { got << "close"; }
+        } window;
+        connect(&window.button, &QPushButton::clicked, [&window] { window.got << "click"; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto input = [&window] {
+            QTest::mouseClick(&window.button, Qt::LeftButton);
+            QTest::keyClick(window.windowHandle(), Qt::Key_A);
+            window.windowHandle()->close();
+        };
+        DesktopServices services(m_guard, m_clock);
+        Task<MessageBoxAnswer> asking = services.showMessage("Bee", "Quillow", MessageBoxKind::Ok);
+        asking.start();
+        QVERIFY(openBox() && openBox()->windowModality() == Qt::NonModal);
+        input();
+        QCOMPARE(window.got.join(", "), "close");
+        openBox()->button(QMessageBox::Ok)->click();
+        runToEnd(std::move(asking));
+        window.show();
+        input();
+        QCOMPARE(window.got.join(", "), "close, click, key a, close");
     }
 
+    // A close during a wait or while a box is open ends it where it is, the box closes, and
+    // nothing after it goes on.
     void closingEndsAWaitAndABox()
     {
-        QFETCH(bool, box);
-        CloseGuard guard;
-        DesktopServices services(guard);
-        QTimer::singleShot(50, &guard, [&guard] { guard.request(); });
-        QVERIFY_THROWS_EXCEPTION(
-            ProgramEnd, box ? void(services.showMessage("Bee", "Quillow", MessageBoxKind::Ok))
-                            : services.pause(60000));
+        for (const bool box : {false, true}) {
+            CloseGuard guard;
+            VirtualClock clock(guard);
+            DesktopServices services(guard, clock);
+            Task<MessageBoxAnswer> asking = services.showMessage("Bee", "Quillow", {});
+            Task<> pausing = services.pause(10);
+            box ? asking.start() : pausing.start();
+            guard.request();
+            for (int turn = 0; turn < 100; ++turn)
+                QCoreApplication::processEvents();
+            QVERIFY(!(box ? asking.hasEnded() : pausing.hasEnded()));
+            QVERIFY(!openBox());
+        }
     }
 
-    // A sound reaches the device whole, at its own pace, and the call returns at its end; a
-    // missing one plays the built-in tone; without a device, the game keeps the same pace.
+    // A sound reaches the device whole, and the game waits for it to its end; a missing one plays
+    // the built-in tone; without a device, the game keeps the same pace.
     void soundsTakeTheirTime()
     {
         QByteArray noise(17640 * 2, Qt::Uninitialized); // 0.4 s, found nowhere else
@@ -130,14 +174,11 @@ private Q_SLOTS:
             for (const QString name : {"noise.wav", "missing.wav"}) {
                 qputenv("SDL_AUDIODRIVER", driver);
                 QFile::remove("played.raw");
-                QElapsedTimer clock;
-                clock.start();
-                DesktopServices(m_guard).playSound(name);
-                QVERIFY(clock.elapsed() >= (name == "noise.wav" ? 400 : 200));
+                VirtualClock clock(m_guard);
+                runToEnd(DesktopServices(m_guard, clock).playSound(name));
+                QVERIFY(clock.now >= (name == "noise.wav" ? 400 : 200));
                 const QByteArray sound = name == "noise.wav" ? noise : SoundPlayer::fallbackTone();
-                const QByteArray played = readBytes("played.raw");
-                QCOMPARE(played.contains(sound), driver == "disk");
-                QVERIFY(played.size() < sound.size() * 7 / 4); // one channel: not twice as fast
+                QCOMPARE(readBytes("played.raw").contains(sound), driver == "disk");
             }
     }
 
@@ -235,39 +276,56 @@ private Q_SLOTS:
     }
 
     // SIGTERM, SIGHUP and SIGINT close the game: heard through the event loop once it listens
-    // (the game then ends by its own path), or ending the program at once before.
+    // (the game then ends by its own path), or ending the program at once before. Of two, the
+    // first decides the status; two that come together are taken lowest number first.
     void signalsCloseTheGame_data()
     {
-        QTest::addColumn<int>("signal");
+        QTest::addColumn<QList<int>>("signals");
+        QTest::addColumn<bool>("together"); // held back until both have come
         QTest::addColumn<bool>("ignoredAtStart");
         QTest::addColumn<bool>("listening");
         QTest::addColumn<QString>("end");
-        auto row = [](const char *tag, int signal, bool ignored, bool listening, const char *end) {
-            QTest::newRow(tag) << signal << ignored << listening << QString(end);
+        auto row = [](const char *tag, QList<int> signals, bool together, bool ignored,
+                      bool listening, const char *end) {
+            QTest::newRow(tag) << signals << together << ignored << listening << QString(end);
         };
-        row("SIGTERM before the loop listens ends the program", SIGTERM, false, false, "ended 0");
-        row("SIGINT, with its own status", SIGINT, false, false, "ended 130");
-        row("SIGTERM heard closes the game", SIGTERM, false, true, "closing 0");
-        row("SIGHUP heard", SIGHUP, false, true, "closing 0");
-        row("SIGINT heard", SIGINT, false, true, "closing 130");
-        row("SIGINT ignored from the start, as in a background job, stays ignored", SIGINT, true,
-            true, "went on");
+        row("SIGTERM before the loop listens ends the program", {SIGTERM}, false, false, false,
+            "ended 0");
+        row("SIGINT, with its own status", {SIGINT}, false, false, false, "ended 130");
+        row("SIGTERM heard closes the game", {SIGTERM}, false, false, true, "closing 0");
+        row("SIGHUP heard", {SIGHUP}, false, false, true, "closing 0");
+        row("SIGINT heard", {SIGINT}, false, false, true, "closing 130");
+        row("SIGINT ignored from the start, as in a background job, stays ignored", {SIGINT}, false,
+            true, true, "went on");
+        row("SIGINT then SIGTERM, together", {SIGINT, SIGTERM}, true, false, true, "closing 130");
+        row("SIGHUP then SIGINT, together", {SIGHUP, SIGINT}, true, false, true, "closing 0");
+        row("SIGTERM then SIGINT", {SIGTERM, SIGINT}, false, false, true, "closing 0");
+        row("SIGINT then SIGHUP", {SIGINT, SIGHUP}, false, false, true, "closing 130");
     }
 
     void signalsCloseTheGame()
     {
-        QFETCH(int, signal);
+        QFETCH(QList<int>, signals);
+        QFETCH(bool, together);
         QFETCH(bool, ignoredAtStart);
         QFETCH(bool, listening);
         QFETCH(QString, end);
         QFile::remove("end");
         const int status = inChild([&] { // tells how it went on, if it did
-            std::signal(signal, ignoredAtStart ? SIG_IGN : SIG_DFL);
+            std::signal(signals[0], ignoredAtStart ? SIG_IGN : SIG_DFL);
             CloseGuard guard(CloseGuard::Signals::Caught);
             if (listening)
                 guard.listen();
-            ::raise(signal);
-            QTest::qWait(100);
+            sigset_t held, before;
+            sigemptyset(&held);
+            for (const int signal : signals)
+                sigaddset(&held, signal);
+            ::sigprocmask(together ? SIG_BLOCK : SIG_UNBLOCK, &held, &before);
+            for (const int signal : signals)
+                ::raise(signal);
+            ::sigprocmask(SIG_SETMASK, &before, nullptr);
+            for (int turn = 0; turn < 10; ++turn) // the pipe holds them already
+                QCoreApplication::processEvents();
             writeBytes("end", guard.isClosing()
                                   ? "closing " + QByteArray::number(exitCode(guard.exitStatus()))
                                   : "went on");

@@ -3,7 +3,6 @@
 
 #include "ChildProcess.h"
 #include "FileCalls.h"
-#include "ScriptedServices.h"
 #include "TestFiles.h"
 #include "WordFileAppender.h"
 #include "WordFileChecker.h"
@@ -101,12 +100,15 @@ private:
     QString file(const QString &name = "Dictionary.txt") { return m_dir->filePath(name); }
     QByteArray path() { return QFile::encodeName(file()); }
 
-    // Adds the adult entry Kiwi; "added", or how it was refused or failed.
+    // Adds the adult entry Kiwi, trying again at once while the file is busy; "added", or how it
+    // was refused or failed.
     QString add(Faults *faults = nullptr)
     {
-        ScriptedServices services;
-        const AddOutcome outcome =
-            WordFileAppender(services, path(), faults).add("Kiwi", "A fruit", 1);
+        WordFileAppender appender(path(), faults);
+        AddOutcome outcome;
+        do
+            outcome = appender.add("Kiwi", "A fruit", 1);
+        while (outcome.kind == AddOutcome::Kind::Busy);
         if (outcome.kind == AddOutcome::Kind::Refused)
             return outcome.refusal.title + ": " + outcome.refusal.text;
         if (outcome.kind == AddOutcome::Kind::Failed)
@@ -363,12 +365,15 @@ private Q_SLOTS:
         // 800 child words, the last unended (only one writer may end it); 200 more fill the level.
         writeBytes(file(), QByteArray("Bee\r\n").repeated(799) + "Cat");
         auto many = [this](const char *stem) {
-            ScriptedServices services;
-            services.onPause = [] { QThread::msleep(10); }; // the lock is waited for in time
-            WordFileAppender appender(services, path());
-            for (int i = 0; i < 100; ++i)
-                if (appender.add(stem + QString::number(i), {}, 0).kind != AddOutcome::Kind::Added)
+            WordFileAppender appender(path());
+            for (int i = 0; i < 100; ++i) {
+                AddOutcome outcome;
+                while ((outcome = appender.add(stem + QString::number(i), {}, 0)).kind ==
+                       AddOutcome::Kind::Busy)
+                    QThread::msleep(WordFileAppender::LockPollMs); // as the game waits
+                if (outcome.kind != AddOutcome::Kind::Added)
                     return 1;
+            }
             return 0;
         };
         auto other = std::async(std::launch::async, many, "a"); // flock holds between open files

@@ -5,11 +5,10 @@
 #include "CDicitionaryInterface.h"
 #include "CSecretWord.h"
 #include "EntryPlan.h"
+#include "FileErrorPrompt.h"
 #include "MemoryLineReader.h"
 #include "NewEntryCheck.h"
-#include "ProgramEnd.h"
 #include "RunTimeError.h"
-#include "ScriptedServices.h"
 #include "TestFiles.h"
 #include "Utf8Text.h"
 #include "WordFileChecker.h"
@@ -44,7 +43,7 @@ QString load(const QByteArray &bytes)
     } sink;
     MemoryLineReader reader(bytes, "words.txt");
     try {
-        WordFileLoader(reader, WordFileLoader::stopAtError).load(sink);
+        WordFileLoader(reader).load(sink);
     } catch (const RunTimeError &e) {
         sink.out
             << QString("error %1 @%2 in %3").arg(e.number()).arg(e.lineNumber()).arg(e.filePath());
@@ -146,8 +145,8 @@ private Q_SLOTS:
         MemoryLineReader reader(entries("A", 7, true) + entries("C", 5, false));
         RandomFraction random;
         random.seed(2026);
-        ScriptedServices services;
-        CDicitionaryInterface dictionary(services, reader, [&random] { return random.next(); });
+        CDicitionaryInterface dictionary(reader, [&random] { return random.next(); });
+        QVERIFY(!dictionary.load());
         QHash<QString, int> seen;
         for (const qint16 level : {1, 0, 2})
             for (int i = 0; i < 3500; ++i) {
@@ -162,31 +161,54 @@ private Q_SLOTS:
         QCOMPARE(CDicitionaryInterface::slotForDraw(std::nextafter(1.0f, 0.0f), 1000), 1000);
     }
 
-    // A read that fails: a disk that is not ready is asked about and the read made again, twice
-    // here; Cancel ends the program; any other error is passed on.
-    void dictionaryLoadFailures()
+    // A read that fails stops the load with its error, file and line, and the next load makes
+    // that read again and goes on, keeping what was read before it.
+    void aFailedReadIsMadeAgainByTheNextLoad()
     {
-        for (const auto answer : {MessageBoxAnswer::Retry, MessageBoxAnswer::Cancel}) {
-            FaultyReader reader(ErrorNumber::DiskNotReady);
-            ScriptedServices services;
-            services.answers = {MessageBoxAnswer::Retry, answer};
-            QString got = "ended";
-            try {
-                const auto adult = CDicitionaryInterface(services, reader).getWord(1);
-                got = adult->Word() + '|' + adult->Definition();
-            } catch (const ProgramEnd &end) {
-                QCOMPARE(end.exitStatus(), 1);
-            }
-            QCOMPARE(got, answer == MessageBoxAnswer::Retry ? "Owl|A bird" : "ended");
-            QCOMPARE(services.messages.size(), 2);
-            QCOMPARE(services.messages[1].title + services.messages[1].text +
-                         QString::number(services.messages[1].flags),
-                     "Diskette ErrorDiskette not ready.  Retry?37");
+        FaultyReader reader(ErrorNumber::DiskNotReady);
+        CDicitionaryInterface dictionary(reader);
+        for (int failure = 0; failure < 2; ++failure) {
+            const std::optional<RunTimeError> error = dictionary.load();
+            QVERIFY(error);
+            QCOMPARE(QString("%1 @%2").arg(error->number()).arg(error->lineNumber()), "71 @1");
         }
-        FaultyReader reader(ErrorNumber::DeviceIOError);
-        ScriptedServices services;
-        QVERIFY_THROWS_EXCEPTION(RunTimeError, CDicitionaryInterface(services, reader));
-        QCOMPARE(services.messages.size(), 0);
+        QVERIFY(!dictionary.load());
+        const auto adult = dictionary.getWord(1);
+        QCOMPARE(adult->Word() + '|' + adult->Definition() + '|' + dictionary.getWord(0)->Word(),
+                 "Owl|A bird|Cat");
+    }
+
+    // What the player is asked after the word file's error, and whether the step is made again.
+    void fileErrorsAskThePlayer_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("asked"); // "flags title: text", then the answers that retry
+        const QString notFound = "0 Error: The path is not correct, or \r\nthe data file was "
+                                 "not found in the project's folder.";
+        QTest::newRow("a missing file, named") << 53 << notFound + "\r\n\r\nFile: w\\xfft |";
+        QTest::newRow("a missing folder") << 76 << notFound + "\r\n\r\nFile: w\\xfft |";
+        QTest::newRow("a disk not ready: Retry tries again")
+            << 71 << "37 Diskette Error: Diskette not ready.  Retry? | 4";
+        QTest::newRow("any other error asks nothing") << 57 << "";
+    }
+
+    void fileErrorsAskThePlayer()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, asked);
+        RunTimeError error(number);
+        error.setPlace("w\xfft", 3);
+        QString got;
+        if (const auto question = FileErrorPrompt::questionFor(error)) {
+            got = QString("%1 %2: %3 |")
+                      .arg(int(question->kind))
+                      .arg(question->title, question->text);
+            for (const auto answer :
+                 {MessageBoxAnswer::Ok, MessageBoxAnswer::Cancel, MessageBoxAnswer::Retry})
+                if (FileErrorPrompt::triesAgain(*question, answer))
+                    got += ' ' + QString::number(int(answer));
+        }
+        QCOMPARE(got, asked);
     }
 
     // What an add from the panel writes after the file's bytes, or why it writes nothing and which
