@@ -1,9 +1,7 @@
-// The rules of a game and the word board, without a window: the board draws on a canvas in
-// memory as large as the game's.
+// The word board without a window: it draws on a canvas in memory as large as the game's. (The
+// rules of a guess: tst_play, which plays them.)
 
 #include "BoardCanvas.h"
-#include "CSecretWord.h"
-#include "GuessRules.h"
 #include "RunTimeError.h"
 #include "RunToEnd.h"
 #include "ScriptedServices.h"
@@ -61,51 +59,6 @@ private:
     WordBoard m_wordBoard{m_board, m_letter, m_services};
 
 private Q_SLOTS:
-    // Letters guessed one after another: the last one's positions, the hits and misses, the end.
-    void guessesAreCounted_data()
-    {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("guesses");
-        QTest::addColumn<QString>("counted");
-        auto row = [](const char *tag, const char *word, const char *guesses, const char *counted) {
-            QTest::newRow(tag) << QString(word) << QString(guesses) << QString(counted);
-        };
-        row("a letter that stands twice hits twice", "Bee", "e", "2 3; 2/0");
-        row("the last hit after five misses wins", "Bee", "ACDFGBE", "2 3; 3/5 won");
-        row("the sixth miss loses", "Bee", "ACDFGH", "; 0/6 lost");
-        row("a blank is never found", "ice cream", "ICERAM", "9; 8/0");
-        row("positions count characters as seen", "😀Ae\u0301a", "a", "2 4; 2/0");
-        row("an empty word is won by the first miss", "", "A", "; 0/1 won");
-    }
-
-    void guessesAreCounted()
-    {
-        QFETCH(QString, word);
-        QFETCH(QString, guesses);
-        QFETCH(QString, counted);
-        auto secret = std::make_shared<CSecretWord>();
-        secret->setWord(word);
-        GuessRules rules;
-        for (int game = 0; game < 2; ++game) { // a new game starts from nothing
-            rules.start(secret);
-            QStringList last;
-            for (const QChar c : guesses) {
-                last.clear();
-                for (const qint16 p : rules.guess(c))
-                    last << QString::number(p);
-            }
-            const QString end = rules.isWon() ? " won" : rules.isLost() ? " lost" : "";
-            QCOMPARE(QString("%1; %2/%3%4")
-                         .arg(last.join(' '))
-                         .arg(rules.hits())
-                         .arg(rules.misses())
-                         .arg(end),
-                     counted);
-        }
-        QVERIFY(rules.word() == secret);
-        QVERIFY_THROWS_EXCEPTION(RunTimeError, secret->hasLetterAt("A", 0));
-    }
-
     // The letter box is copied onto its slot (the second of four, centred) row by row, each row
     // after its 10 ms pause; there is no slot outside the 13.
     void revealCopiesTheLetterBoxRowByRow()

@@ -1,12 +1,11 @@
 // The desktop's services on a virtual clock: Qt message boxes as the game numbers them, modal to
 // the player but not to a close, sounds through SDL's disk audio driver, which writes what the
-// device is given to a file, a close during a wait or a box, the signals that close the game, and
-// what a drawing repaints.
+// device is given to a file, and the signals that close the game. (What a drawing repaints:
+// tst_play, which compares the window as repainted with the window painted afresh.)
 
 #include "ChildProcess.h"
 #include "CloseGuard.h"
 #include "DesktopServices.h"
-#include "PictureBox.h"
 #include "RunToEnd.h"
 #include "TestFiles.h"
 #include "VirtualClock.h"
@@ -22,23 +21,7 @@
 #include <QWindow>
 
 #include <csignal>
-#include <functional>
 #include <sys/stat.h>
-
-using Drawing = std::function<void(PictureBox &)>;
-Q_DECLARE_METATYPE(Drawing)
-
-// The regions Qt is asked to paint on the screen.
-struct PaintWatch : QObject
-{
-    QRegion painted;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent *>(event)->region();
-        return false;
-    }
-};
 
 class TestDesktop : public QObject
 {
@@ -67,7 +50,8 @@ private Q_SLOTS:
     }
 
     // Texts and titles from the player and the word file are shown as they are, never as markup
-    // (an image of a FIFO would hold the game), "[*]" included.
+    // (an image of a FIFO would hold the game), "[*]" included. While a box is open the game's
+    // window takes no clicks and no keys, as under a modal box, but its close still reaches it.
     void messageBoxesOfEachKind_data()
     {
         QTest::addColumn<int>("kind");
@@ -91,11 +75,25 @@ private Q_SLOTS:
         QFETCH(int, answer);
         const QString text = "<b>Owl</b><img src=\"fifo\">\r\nThe end.",
                       title = "Ann[*] <i>won</i>";
+        struct : QWidget
+        {
+            QPushButton button{"Reset", this};
+            QString got;
+            void keyPressEvent(QKeyEvent *) override { got += "key "; }
+            void closeEvent(QCloseEvent *) override { got += "close "; }
+        } game;
+        connect(&game.button, &QPushButton::clicked, [&game] { game.got += "click "; });
+        game.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&game));
         DesktopServices services(m_guard, m_clock);
         Task<MessageBoxAnswer> asking = services.showMessage(text, title, MessageBoxKind(kind));
         asking.start();
         QMessageBox *box = openBox();
         QVERIFY(box);
+        QTest::mouseClick(&game.button, Qt::LeftButton);
+        QTest::keyClick(game.windowHandle(), Qt::Key_A);
+        game.windowHandle()->close();
+        QCOMPARE(game.got, "close ");
         QString shown;
         for (QAbstractButton *b : box->buttons())
             shown += b->text().remove('&') + ' ';
@@ -110,57 +108,9 @@ private Q_SLOTS:
             QTest::keyClick(box, Qt::Key_Escape);
         QCOMPARE(runToEnd(std::move(asking)), MessageBoxAnswer(answer));
         QCOMPARE(shown, seen + "|0|<b>Owl</b><img src=\"fifo\">\nThe end.|" + title);
-    }
-
-    // While a box is open the game's window takes no clicks and no keys, as under a modal box,
-    // but a close of the window still reaches it; once the box is answered, it takes input again.
-    void aBoxIsModalToThePlayerNotToAClose()
-    {
-        struct Window : QWidget
-        {
-            QPushButton button{"Reset", this};
-            QStringList got;
-            void keyPressEvent(QKeyEvent *e) override { got << "key " + e->text(); }
-            void closeEvent(QCloseEvent *) override { got << "close"; }
-        } window;
-        connect(&window.button, &QPushButton::clicked, [&window] { window.got << "click"; });
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto input = [&window] {
-            QTest::mouseClick(&window.button, Qt::LeftButton);
-            QTest::keyClick(window.windowHandle(), Qt::Key_A);
-            window.windowHandle()->close();
-        };
-        DesktopServices services(m_guard, m_clock);
-        Task<MessageBoxAnswer> asking = services.showMessage("Bee", "Quillow", MessageBoxKind::Ok);
-        asking.start();
-        QVERIFY(openBox() && openBox()->windowModality() == Qt::NonModal);
-        input();
-        QCOMPARE(window.got.join(", "), "close");
-        openBox()->button(QMessageBox::Ok)->click();
-        runToEnd(std::move(asking));
-        window.show();
-        input();
-        QCOMPARE(window.got.join(", "), "close, click, key a, close");
-    }
-
-    // A close during a wait or while a box is open ends it where it is, the box closes, and
-    // nothing after it goes on.
-    void closingEndsAWaitAndABox()
-    {
-        for (const bool box : {false, true}) {
-            CloseGuard guard;
-            VirtualClock clock(guard);
-            DesktopServices services(guard, clock);
-            Task<MessageBoxAnswer> asking = services.showMessage("Bee", "Quillow", {});
-            Task<> pausing = services.pause(10);
-            box ? asking.start() : pausing.start();
-            guard.request();
-            for (int turn = 0; turn < 100; ++turn)
-                QCoreApplication::processEvents();
-            QVERIFY(!(box ? asking.hasEnded() : pausing.hasEnded()));
-            QVERIFY(!openBox());
-        }
+        game.show();
+        QTest::mouseClick(&game.button, Qt::LeftButton);
+        QCOMPARE(game.got, "close click ");
     }
 
     // A sound reaches the device whole, and the game waits for it to its end; a missing one plays
@@ -180,23 +130,6 @@ private Q_SLOTS:
                 const QByteArray sound = name == "noise.wav" ? noise : SoundPlayer::fallbackTone();
                 QCOMPARE(readBytes("played.raw").contains(sound), driver == "disk");
             }
-    }
-
-    // The built-in tone rises from silence and falls back to it: no click at either end.
-    void builtInToneFadesInAndOut()
-    {
-        const QByteArray tone = SoundPlayer::fallbackTone();
-        const auto *samples = reinterpret_cast<const qint16 *>(tone.constData());
-        const qsizetype n = tone.size() / 2, ms = SoundPlayer::SampleRate / 1000;
-        auto loudest = [&](qsizetype from, qsizetype to) {
-            int most = 0;
-            for (qsizetype i = from; i < to; ++i)
-                most = std::max(most, std::abs(int(samples[i])));
-            return most;
-        };
-        QVERIFY(loudest(0, ms) < 1000);
-        QVERIFY(loudest(ms, n - ms) > 7000);
-        QVERIFY(loudest(n - ms, n) < 1000);
     }
 
     // What plays, in milliseconds: a file that cannot be used plays the tone instead (0 here), a
@@ -227,52 +160,6 @@ private Q_SLOTS:
         const QByteArray samples = SoundPlayer::load("odd.wav");
         QCOMPARE(samples.size() / 2 * 1000 / SoundPlayer::SampleRate, played);
         QVERIFY(samples.count(QByteArray(2, '\0')) <= samples.size() / 8); // not silence
-    }
-
-    // Every pixel a drawing changes reaches the screen: it lies in the region repainted, and it
-    // has the drawing's colour (text, smoothed, is left out of that).
-    void everyPixelDrawnIsRepainted_data()
-    {
-        QTest::addColumn<Drawing>("draw");
-        QTest::addColumn<QColor>("colour");
-        auto row = [](const char *tag, qint32 colour, const Drawing &draw) {
-            QTest::newRow(tag) << draw << PictureBox::toQColor(colour);
-        };
-        row("a line", 0x0000FF, [](PictureBox &b) { b.Line(10, 70, 60, 5, 0x0000FF); });
-        row("a box", 0x00FF00, [](PictureBox &b) { b.drawBox(20, 10, 70, 50, 0x00FF00); });
-        row("a circle", 0xFF0000, [](PictureBox &b) { b.Circle(50, 40, 21, 0xFF0000); });
-        row("an arc", 0x00FFFF, [](PictureBox &b) { b.Circle(50, 40, 21, 0x00FFFF, 4, 6); });
-        row("a point", 0x808080, [](PictureBox &b) { b.PSet(99, 79, 0x808080); });
-        row("cleared to another colour", 0xFFFF00, [](PictureBox &b) { b.setBackColor(0xFFFF00); });
-        QTest::newRow("text") << Drawing([](PictureBox &b) { b.Print("Bee"); }) << QColor();
-    }
-
-    void everyPixelDrawnIsRepainted()
-    {
-        QFETCH(Drawing, draw);
-        QFETCH(QColor, colour);
-        PictureBox box;
-        box.resize(100 + 2 * PictureBox::BorderWidth, 80 + 2 * PictureBox::BorderWidth);
-        box.Scale(0, 0, 100, 80);
-        box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
-        PaintWatch watch;
-        box.installEventFilter(&watch);
-        const QImage before = box.image().copy();
-        draw(box);
-        QTRY_VERIFY(!watch.painted.isEmpty());
-        const QImage &after = box.image();
-        int changed = 0;
-        for (int y = 0; y < after.height(); ++y)
-            for (int x = 0; x < after.width(); ++x)
-                if (after.pixel(x, y) != before.pixel(x, y)) {
-                    ++changed;
-                    const QString at = QString("%1,%2").arg(x).arg(y);
-                    const QPoint onScreen(x + PictureBox::BorderWidth, y + PictureBox::BorderWidth);
-                    QVERIFY2(watch.painted.contains(onScreen), qPrintable(at));
-                    QVERIFY2(!colour.isValid() || after.pixelColor(x, y) == colour, qPrintable(at));
-                }
-        QVERIFY(changed > 0);
     }
 
     // SIGTERM, SIGHUP and SIGINT close the game: heard through the event loop once it listens

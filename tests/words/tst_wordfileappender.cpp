@@ -28,16 +28,10 @@ const QByteArray kBefore = "Bee\r\n*Owl\r\nA bird\r\n";
 const QByteArray kEntry = "*Kiwi\r\nA fruit\r\n";
 using Call = FileCalls::Call;
 
-// clang-format off
-const QMap<Call, QString> kCallNames{
-    {Call::Open, "open"},           {Call::Lock, "lock"},
-    {Call::CreateTemporary, "new"}, {Call::ChangeOwner, "owner"},
-    {Call::ChangeMode, "mode"},     {Call::CopyAttributes, "attributes"},
-    {Call::Reserve, "reserve"},     {Call::Write, "write"},
-    {Call::Flush, "flush"},         {Call::Rename, "rename"},
-    {Call::FlushFolder, "flush-folder"}, {Call::Truncate, "truncate"},
-    {Call::Unlink, "unlink"}};
-// clang-format on
+// The calls by name, in the order of FileCalls::Call.
+const QStringList kCallNames{"open",         "lock",     "new",   "owner", "mode",
+                             "attributes",   "reserve",  "write", "flush", "rename",
+                             "flush-folder", "truncate", "unlink"};
 
 // The system calls of an add, counted and logged by name, each run of one kind once. The chosen
 // call fails (the failAt-th of all, or the occurrence-th of the failing kind), or the program
@@ -56,8 +50,8 @@ struct Faults : FileCalls
     {
         inPlace = inPlace || call == Call::Reserve;
         size = call == Call::Write && (!inPlace || cutInPlace) ? 1 : size;
-        if (log.isEmpty() || log.last() != kCallNames[call])
-            log << kCallNames[call];
+        if (log.isEmpty() || log.last() != kCallNames[int(call)])
+            log << kCallNames[int(call)];
         before(call);
         if (++calls == failAt && die)
             ::_exit(9);
