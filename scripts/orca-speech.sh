@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
-scripts/install-deps.sh orca speech-dispatcher
+scripts/install-deps.sh orca speech-dispatcher >&2
 . scripts/session.sh
 begin orca-speech
 start_xvfb
@@ -21,6 +21,9 @@ mkdir -p "$work/home/.config/speech-dispatcher" "$work/prefs"
 sed 's/^#\? *AudioOutputMethod .*/AudioOutputMethod "alsa"/' /etc/speech-dispatcher/speechd.conf \
     >"$work/home/.config/speech-dispatcher/speechd.conf"
 echo 'AudioALSADevice "null"' >>"$work/home/.config/speech-dispatcher/speechd.conf"
+# Orca writes its log in blocks: each line as it comes, or the last words of a game are missing.
+printf 'import orca.debug\nif orca.debug.debugFile:\n    orca.debug.debugFile.reconfigure(line_buffering=True)\n' \
+    >"$work/prefs/orca-customizations.py"
 HOME=$work/home XDG_CONFIG_HOME=$work/home/.config orca --debug-file="$work/orca.log" \
     --user-prefs="$work/prefs" >/dev/null 2>&1 &
 orca=$!
@@ -31,14 +34,14 @@ grep -q "Screen reader on" "$work/orca.log" || fail "Orca did not start"
 
 play() { # TITLE MOVES...: a game on a fresh word file, then what Orca said of it
     printf 'Bee\r\n*Cat\r\nA pet\r\n' >"$work/words.txt"
+    local from
+    from=$(($(wc -l <"$work/orca.log") + 1))
     (cd "$work" && exec "$build/play/quillow" --mute --words "$work/words.txt" 2>/dev/null) &
     game=$!
     keep $game
     W=$(window_named Quillow) || fail "no game window"
     xdotool windowfocus --sync "$W"
     sleep 2
-    local from
-    from=$(wc -l <"$work/orca.log")
     echo "== $1"
     for move in "${@:2}"; do
         case $move in
