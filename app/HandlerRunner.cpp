@@ -22,7 +22,7 @@ void HandlerRunner::run(Handler handler)
 
 void HandlerRunner::next()
 {
-    while (m_running.hasEnded() && !m_waiting.empty() && !m_guard.isClosing() && !m_failed) {
+    while (m_running.hasEnded() && !m_waiting.empty() && !m_guard.isClosing()) {
         Handler handler = std::move(m_waiting.front());
         m_waiting.pop_front();
         m_running = runOne(std::move(handler));
@@ -49,8 +49,6 @@ Task<> HandlerRunner::runOne(Handler handler)
             m_afterEach();
         co_return;
     }
-    m_failed = true;
-    m_waiting.clear();
     co_await m_services.showMessage(QStringLiteral("Run-time error '%1':\n\n%2")
                                         .arg(QString::number(error), RunTimeError::describe(error)),
                                     QStringLiteral("Quillow"), MessageBoxKind::OkError);

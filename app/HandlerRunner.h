@@ -14,9 +14,9 @@ class QWidget;
 // Runs the window's event handlers one at a time, each to its end, its waits included: a handler
 // asked for while another runs or waits (a letter typed during a reveal, a click during a sound)
 // waits its turn in this queue, in order. A run-time error that no handler expected (out of
-// memory among them) is reported as "Run-time error 'N'", and once its box is closed the game ends
-// with status 3 and no other handler runs. Once the game is closing no handler starts, and one
-// that waits stays at its wait until the runner goes (base/Pending.h).
+// memory among them) is reported as "Run-time error 'N'", and once its box is closed the event
+// loop ends with status 3, before another handler's turn. Once the game is closing no handler
+// starts, and one that waits stays at its wait until the runner goes (base/Pending.h).
 class HandlerRunner
 {
 public:
@@ -41,5 +41,4 @@ private:
     QObject m_context; // for the next turn, from the event loop
     std::deque<Handler> m_waiting;
     Task<> m_running;
-    bool m_failed = false;
 };

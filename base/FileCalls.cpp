@@ -83,8 +83,6 @@ int FileCalls::copyAttributes(int from, int to)
 
 int FileCalls::reserve(int fd, off_t offset, off_t length)
 {
-    if (refused(Call::Reserve))
-        return -1;
     struct rlimit limit
     {};
     if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
@@ -92,10 +90,10 @@ int FileCalls::reserve(int fd, off_t offset, off_t length)
         errno = EFBIG;
         return -1;
     }
-    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, offset, length) == 0)
-        return 0;
-    if (errno != EOPNOTSUPP && errno != ENOSYS)
-        return -1;
+    const int result =
+        refused(Call::Reserve) ? -1 : ::fallocate(fd, FALLOC_FL_KEEP_SIZE, offset, length);
+    if (result == 0 || (errno != EOPNOTSUPP && errno != ENOSYS))
+        return result;
     // A file system that sets nothing aside: the room left must do.
     struct statvfs disk
     {};

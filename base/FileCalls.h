@@ -40,8 +40,9 @@ public:
     // (system.posix_acl_access). A file system without them has none to copy.
     int copyAttributes(int from, int to);
     // Makes sure that length bytes can be written at offset: within the program's file-size limit
-    // and, as far as the file system allows, with their room on the disk set aside (the size
-    // stays). EFBIG or ENOSPC (or EDQUOT) when they cannot, and nothing changed.
+    // and with their room on the disk set aside (the size stays), or, on a file system that sets
+    // nothing aside, left. EFBIG or ENOSPC (or EDQUOT) when they cannot, and nothing changed. A
+    // test that fails it with EOPNOTSUPP stands for such a file system.
     int reserve(int fd, off_t offset, off_t length);
     ssize_t write(int fd, const void *data, std::size_t size, off_t offset);
     int flush(int fd);

@@ -101,6 +101,7 @@ Task<MessageBoxAnswer> DesktopServices::showMessage(QString text, QString title,
     // shown as they are, never as markup (an <img> could open any file, even a FIFO that never
     // answers), and a "[*]" in a title is not the window-modified placeholder.
     title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    Pending<> answered(m_guard); // before the box, so that it outlives the box
     QMessageBox box(iconFor(kind), title, QString(), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
@@ -112,7 +113,6 @@ Task<MessageBoxAnswer> DesktopServices::showMessage(QString text, QString title,
     // Qt drops the window system's close for a window that a modal box blocks.
     box.setWindowModality(Qt::NonModal);
     const InputForTheBoxOnly modal(box);
-    Pending<> answered(m_guard);
     QObject::connect(&box, &QDialog::finished, [&answered] { answered.finish(); });
     QObject::connect(&m_guard, &CloseGuard::closingStarted, &box, &QWidget::hide);
     box.show();

@@ -10,8 +10,6 @@ Task<> RealClock::sleep(int milliseconds)
 {
     Pending<> due(m_guard);
     QTimer timer;
-    timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, [&due] { due.finish(); });
     timer.start(std::max(0, milliseconds));
     co_await due;

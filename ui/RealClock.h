@@ -4,7 +4,7 @@
 
 class CloseGuard;
 
-// The system's clock: a wait is a precise timer, and the event loop serves the window meanwhile.
+// The system's clock: a wait is a timer, and the event loop serves the window meanwhile.
 class RealClock : public Clock
 {
 public:

@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <cstring>
 #include <numbers>
-#include <utility>
 
 namespace {
 
@@ -163,17 +162,6 @@ SoundPlayer::Playing SoundPlayer::play(const QString &fileName)
     }
     return Playing(m_device, durationMs(samples.size()),
                    m_device != 0 ? m_bufferSamples * 1000 / SampleRate : 0);
-}
-
-SoundPlayer::Playing::Playing(Playing &&other) noexcept
-    : m_device(std::exchange(other.m_device, 0)), m_milliseconds(other.m_milliseconds),
-      m_lastBufferMs(other.m_lastBufferMs)
-{}
-
-SoundPlayer::Playing::~Playing()
-{
-    if (m_device != 0)
-        SDL_ClearQueuedAudio(m_device);
 }
 
 bool SoundPlayer::Playing::isQueued() const

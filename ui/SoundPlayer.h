@@ -21,18 +21,14 @@ public:
     static constexpr int MaxFileRate = 192000;
     static constexpr int MaxSeconds = 10;
 
-    // A sound as it plays; it stops when this goes (the game is closing).
+    // A sound as it plays. (When the game closes during one, the program ends, and the sound
+    // with it.)
     class Playing
     {
     public:
         Playing(unsigned device, int milliseconds, int lastBufferMs)
             : m_device(device), m_milliseconds(milliseconds), m_lastBufferMs(lastBufferMs)
         {}
-        ~Playing();
-        Playing(Playing &&other) noexcept;
-        Playing(const Playing &) = delete;
-        Playing &operator=(const Playing &) = delete;
-        Playing &operator=(Playing &&) = delete;
 
         // How long the sound lasts.
         int milliseconds() const { return m_milliseconds; }

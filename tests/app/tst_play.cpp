@@ -92,6 +92,10 @@ private Q_SLOTS:
                "[Definition needed to continue] Please enter a definition to insert in the "
                "dictionary.\nfocus txtDefinition\n"
                "letters 26 shown, 0 enabled\nfile Cat|";
+        QTest::newRow("an add that fails is told, and the panel stays open")
+            << QByteArray("Cat\r\n")
+            << "name Al; sign in; child; panel; child word; word Owl; folder; add; screen"
+            << "[Error] The word could not be added: Is a directory.\n" + panel;
         QTest::newRow("nothing to play, told at start")
             << QByteArray("Cat\nDog\n") << "name Bo; sign in; adult"
             << "[Quillow] The word file holds no word that can be played: every game would have an "

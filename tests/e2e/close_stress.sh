@@ -121,7 +121,8 @@ moment() { # NAME: brings the game to it
     error-box) # the word file turned into a folder: the add fails
         start_game 'Bee\r\n' && play && rm "$work/words.txt" && mkdir "$work/words.txt" && add &&
             box Error ;;
-    notice-box) start_game 'Bee\r\n' --notice 'Your own word file could not be made.' && main_window ;;
+    notice-box) start_game 'Bee\r\n' --notice 'Your own word file could not be made.' && main_window &&
+        windows 2 ;;
     start-up-error) start_game 'Bee\r\n*Owl\r\n' && box Quillow ;;
     start-up-warning) start_game '' && main_window && windows 2 ;;
     panel) start_game 'Bee\r\n' && play && panel ;;

@@ -40,7 +40,7 @@ const QStringList kCallNames{"open",         "lock",     "new",   "owner", "mode
 // the entry is one write, only when cutInPlace. `before` runs before every call.
 struct Faults : FileCalls
 {
-    int failAt = 0, error = EIO, calls = 0, occurrence = 1;
+    int failAt = 0, error = EIO, calls = 0, occurrence = 1, busy = 0; // locks another holds
     bool die = false, cutInPlace = false, inPlace = false;
     std::optional<Call> failing, broken;
     std::function<void(Call)> before = [](Call) {};
@@ -53,6 +53,8 @@ struct Faults : FileCalls
         if (log.isEmpty() || log.last() != kCallNames[int(call)])
             log << kCallNames[int(call)];
         before(call);
+        if (call == Call::Lock && busy > 0 && busy--)
+            return EWOULDBLOCK;
         if (++calls == failAt && die)
             ::_exit(9);
         const bool chosen = calls == failAt || (call == failing && --occurrence == 0);
@@ -209,6 +211,8 @@ private Q_SLOTS:
              "failed 61: No space left on device. The file could not be cut back: part of the new "
              "text may be left",
              "in part", true, 1, true, RLIM_INFINITY, true});
+        row("in place, on a file system that sets no room aside, the room left does",
+            {kBefore, Call::Reserve, EOPNOTSUPP, "added", "in place", true});
         row("in place, no room for the entry: nothing is written",
             {kBefore, Call::Reserve, ENOSPC, "failed 61: No space left on device", "nothing",
              true});
@@ -351,6 +355,27 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(target).permissions() & 0x7077,
                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
         QCOMPARE(readBytes(temporary), QByteArray("another's"));
+    }
+
+    // While another program holds the lock, an add is told to wait and try again, up to 500 times
+    // (5 s at the game's 10 ms), and every add as long.
+    void aBusyFileIsWaitedForByEachAdd()
+    {
+        writeBytes(file(), kBefore);
+        Faults faults;
+        WordFileAppender appender(path(), &faults);
+        QStringList got;
+        for (const int busy : {500, 500, 501}) {
+            faults.busy = busy;
+            AddOutcome outcome;
+            int waits = 0;
+            while ((outcome = appender.add("Kiwi", "A fruit", 1)).kind == AddOutcome::Kind::Busy)
+                ++waits;
+            got << QString::number(waits) + ' ' +
+                       (outcome.error ? outcome.error->detail() : QString("added"));
+        }
+        QCOMPARE(got.join(", "),
+                 "500 added, 500 added, 500 Another program is writing to the word file");
     }
 
     // Two copies of the game take turns; an editor that keeps the lock is reported.
