@@ -53,16 +53,12 @@ WordFileAppender::WordFileAppender(QByteArray path, FileCalls *calls)
 
 AddOutcome WordFileAppender::add(const QString &word, const QString &definition, qint16 level)
 {
-    AddOutcome outcome;
     try {
-        outcome = addOnce(word, definition, level);
+        return addOnce(word, definition, level);
     } catch (RunTimeError &error) {
         error.setPlace(m_path, 0);
-        outcome = {AddOutcome::Kind::Failed, {}, error};
+        return {AddOutcome::Kind::Failed, {}, error};
     }
-    if (outcome.kind != AddOutcome::Kind::Busy)
-        m_busyTries = 0; // the next add may wait as long again
-    return outcome;
 }
 
 AddOutcome WordFileAppender::addOnce(const QString &word, const QString &definition, qint16 level)

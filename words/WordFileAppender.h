@@ -28,8 +28,8 @@ struct AddOutcome
 // the entry takes its place: when another program wrote to it meanwhile, the add starts again
 // from the file as it then is. What is written, or why nothing may be, is the EntryPlan's. A
 // missing file is created. Nothing is shown and nothing waited for: the caller tells the player,
-// and waits while another program holds the lock, for up to 5 seconds an add, after which it
-// fails.
+// and waits while another program holds the lock, for up to 5 seconds in all, after which the
+// add fails; so an appender is made for each add.
 class WordFileAppender
 {
 public:

@@ -22,12 +22,6 @@ struct GameFixture
     explicit GameFixture(const QByteArray &wordFile)
     {
         writeBytes(wordFilePath(), wordFile);
-        window =
-            std::make_unique<GameExecutive>(services, guard, QFile::encodeName(wordFilePath()));
-        startGame(*window, services);
-        settle();
-        for (const auto &m : services.messages) // at start
-            told(m);
         services.onMessage = [this](const ScriptedServices::Message &m) {
             told(m);
             if (watch)
@@ -42,6 +36,10 @@ struct GameFixture
                 throw std::bad_alloc();
         };
         services.onPause = [this] { closeIf("pause"); };
+        window =
+            std::make_unique<GameExecutive>(services, guard, QFile::encodeName(wordFilePath()));
+        startGame(*window, services);
+        settle();
     }
 
     QString wordFilePath() const { return folder.filePath("Dictionary.txt"); }
@@ -82,9 +80,9 @@ struct GameFixture
     // Lets the game run until it waits for the player again (or stays where a close left it).
     void settle()
     {
-        QCoreApplication::processEvents();
-        while (!window->isIdle() && !guard.isClosing())
+        do
             QCoreApplication::processEvents();
+        while (!window->isIdle() && !guard.isClosing());
     }
 
     QTemporaryDir folder;

@@ -72,7 +72,7 @@ private Q_SLOTS:
             }
         QString wrong; // rows on the board before their pause, or not after it
         m_services.onPause = [&] {
-            const int row = m_services.pauses - 1;
+            const int row = m_services.clock.waits;
             if (m_board.Point(371, row) == 100 * row + 41 ||
                 (row > 0 && m_board.Point(332, row - 1) != 100 * row - 98))
                 wrong += QString::number(row) + ' ';
@@ -83,7 +83,7 @@ private Q_SLOTS:
             QVERIFY_THROWS_EXCEPTION(RunTimeError, m_wordBoard.slotX(outside));
         }
         runToEnd(m_wordBoard.RevealLetter("B", 2));
-        QCOMPARE(wrong + QString::number(m_services.pausedMilliseconds), "650");
+        QCOMPARE(wrong + QString::number(m_services.clock.now), "650");
         QCOMPARE(m_board.pixels, expected);
         QCOMPARE(m_wordBoard.spokenText(), QString("blank, B, blank, blank"));
         QVERIFY_THROWS_EXCEPTION(RunTimeError, m_wordBoard.DrawWordBoard(14));

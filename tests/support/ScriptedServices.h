@@ -9,8 +9,8 @@
 #include <functional>
 
 // Platform services for tests: message boxes are recorded and answered at once from a script,
-// pauses and sounds end at once on a virtual clock; each call is handed to a hook first, so that
-// a test can look at the window, or act, while the game waits there.
+// pauses and sounds end at once on a virtual clock, which counts them; each call is handed to a
+// hook first, so that a test can look at the window, or act, while the game waits there.
 struct ScriptedServices : IPlatformServices
 {
     struct Message
@@ -28,7 +28,6 @@ struct ScriptedServices : IPlatformServices
     std::function<void(const QString &)> onSound = [](const QString &) {};
     std::function<void()> onPause = [] {};
     QList<Message> messages;
-    int pauses = 0, pausedMilliseconds = 0;
 
     Task<MessageBoxAnswer> showMessage(QString text, QString title, MessageBoxKind kind) override
     {
@@ -51,8 +50,6 @@ struct ScriptedServices : IPlatformServices
     }
     Task<> pause(int milliseconds) override
     {
-        ++pauses;
-        pausedMilliseconds += milliseconds;
         onPause();
         co_await clock.sleep(milliseconds);
     }

@@ -32,14 +32,6 @@ private:
     CloseGuard m_guard;
     VirtualClock m_clock{m_guard};
 
-    static QMessageBox *openBox()
-    {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible())
-                return box;
-        return nullptr;
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -88,7 +80,9 @@ private Q_SLOTS:
         DesktopServices services(m_guard, m_clock);
         Task<MessageBoxAnswer> asking = services.showMessage(text, title, MessageBoxKind(kind));
         asking.start();
-        QMessageBox *box = openBox();
+        QMessageBox *box = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            box = box ? box : qobject_cast<QMessageBox *>(w);
         QVERIFY(box);
         QTest::mouseClick(&game.button, Qt::LeftButton);
         QTest::keyClick(game.windowHandle(), Qt::Key_A);
