@@ -58,9 +58,7 @@ int FileCalls::changeMode(int fd, mode_t mode)
 
 int FileCalls::copyAttributes(int from, int to)
 {
-    if (refused(Call::CopyAttributes))
-        return -1;
-    const ssize_t size = ::flistxattr(from, nullptr, 0);
+    const ssize_t size = refused(Call::CopyAttributes) ? -1 : ::flistxattr(from, nullptr, 0);
     if (size < 0)
         return errno == ENOTSUP ? 0 : -1;
     QByteArray names(size, '\0');

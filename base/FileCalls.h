@@ -37,7 +37,8 @@ public:
     int changeOwner(int fd, uid_t owner, gid_t group);
     int changeMode(int fd, mode_t mode);
     // Copies every extended attribute of one file to another: its access control list among them
-    // (system.posix_acl_access). A file system without them has none to copy.
+    // (system.posix_acl_access). A file system without them has none to copy. A test's fault
+    // stands for the listing's: ENOTSUP for such a file system.
     int copyAttributes(int from, int to);
     // Makes sure that length bytes can be written at offset: within the program's file-size limit
     // and with their room on the disk set aside (the size stays), or, on a file system that sets

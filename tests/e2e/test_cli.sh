@@ -56,6 +56,8 @@ wait $wayland_told || failed=1
 kill %1 %2
 printf 'Cat\r\n\xffOwl\r\nA bird\r\n' >$'w\xff.txt'
 expect 124 "invalid style override" timeout 2 env QT_QPA_PLATFORM=offscreen "$1" -style none --words $'w\xff.txt'
+expect 124 "quillow: no sound device: " timeout 2 env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk \
+    SDL_DISKAUDIOFILE=no/such/folder "$1" --words $'w\xff.txt'
 expect 1 'w\xff.txt:2: warning: bytes that are not UTF-8' "$2" $'w\xff.txt'
 expect 3 "the report could not be written: No space left on device" sh -c '"$0" "$1" >/dev/full' "$2" $'w\xff.txt'
 expect 3 "the report could not be written: Bad file descriptor" sh -c '"$0" "$1" >&-' "$2" $'w\xff.txt'

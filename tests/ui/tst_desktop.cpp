@@ -1,7 +1,6 @@
 // The desktop's services on a virtual clock: Qt message boxes as the game numbers them, modal to
 // the player but not to a close, sounds through SDL's disk audio driver, which writes what the
-// device is given to a file, and the signals that close the game. (What a drawing repaints:
-// tst_play, which compares the window as repainted with the window painted afresh.)
+// device is given to a file, and the signals that close the game.
 
 #include "ChildProcess.h"
 #include "CloseGuard.h"

@@ -190,8 +190,8 @@ private Q_SLOTS:
             {kBefore, Call::Write, EINTR, "added", "replaced"});
         row("a file mounted on its own, which a rename cannot replace",
             {kBefore, Call::Rename, EBUSY, "added", "in place"});
-        row("an access list that cannot be kept",
-            {kBefore, Call::CopyAttributes, ENOTSUP, "added", "in place"});
+        row("unreadable attributes", {kBefore, Call::CopyAttributes, EPERM, "added", "in place"});
+        row("no attributes at all", {kBefore, Call::CopyAttributes, ENOTSUP, "added", "replaced"});
         row("an I/O error ends the add",
             {kBefore, Call::Write, EIO, "failed 57: Input/output error", "nothing"});
         row("no lock to be had",
