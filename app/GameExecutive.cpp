@@ -126,10 +126,9 @@ void GameExecutive::keepFocusOnScreen()
         focusWidget()->clearFocus();
 }
 
-void GameExecutive::closeEvent(QCloseEvent *event)
+void GameExecutive::closeEvent(QCloseEvent *)
 {
-    m_guard.request();
-    QWidget::closeEvent(event);
+    m_guard.request(); // the event is accepted: the window hides
 }
 
 void GameExecutive::showEvent(QShowEvent *event)

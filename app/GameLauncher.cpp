@@ -8,7 +8,6 @@
 
 #include <QApplication>
 
-#include <new>
 #include <optional>
 
 namespace {
@@ -22,8 +21,6 @@ Task<> startUp(GameExecutive &window, IPlatformServices &services,
         loaded = co_await window.Form_Load();
     } catch (const RunTimeError &error) {
         failed = error;
-    } catch (const std::bad_alloc &) {
-        failed = RunTimeError(ErrorNumber::OutOfMemory);
     }
     if (failed) {
         co_await services.showMessage(startupErrorText(*failed), QStringLiteral("Quillow"),

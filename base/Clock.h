@@ -9,7 +9,7 @@ class Clock
 public:
     virtual ~Clock() = default;
 
-    // Ends once that many milliseconds have passed (none or fewer: at the next turn of the event
-    // loop). It keeps the close guard's rule of every wait (base/Pending.h).
+    // Ends once that many milliseconds (0 or more) have passed, at a turn of the event loop. It
+    // keeps the close guard's rule of every wait (base/Pending.h).
     virtual Task<> sleep(int milliseconds) = 0;
 };

@@ -88,10 +88,10 @@ int FileCalls::reserve(int fd, off_t offset, off_t length)
         errno = EFBIG;
         return -1;
     }
-    const int result =
-        refused(Call::Reserve) ? -1 : ::fallocate(fd, FALLOC_FL_KEEP_SIZE, offset, length);
-    if (result == 0 || (errno != EOPNOTSUPP && errno != ENOSYS))
-        return result;
+    if (!refused(Call::Reserve) && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, offset, length) == 0)
+        return 0;
+    if (errno != EOPNOTSUPP && errno != ENOSYS)
+        return -1;
     // A file system that sets nothing aside: the room left must do.
     struct statvfs disk
     {};

@@ -76,9 +76,8 @@ protected:
         }
         if (const auto *window = qobject_cast<const QWindow *>(watched))
             return window != m_box.windowHandle();
-        if (const auto *widget = qobject_cast<const QWidget *>(watched))
-            return widget->window() != &m_box;
-        return false;
+        const auto *widget = qobject_cast<const QWidget *>(watched);
+        return widget && widget->window() != &m_box;
     }
 
 private:

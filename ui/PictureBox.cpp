@@ -135,8 +135,7 @@ void PictureBox::paintOnImage(qint32 color, const std::function<void(QPainter &)
     QPen pen(toQColor(color));
     pen.setWidthF(1.0);
     pen.setCapStyle(Qt::SquareCap); // a segment includes its end point
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
+    painter.setPen(pen);            // and no brush, as a new painter has
     draw(painter);
 }
 

@@ -4,13 +4,11 @@
 
 #include <QTimer>
 
-#include <algorithm>
-
 Task<> RealClock::sleep(int milliseconds)
 {
     Pending<> due(m_guard);
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&due] { due.finish(); });
-    timer.start(std::max(0, milliseconds));
+    timer.start(milliseconds);
     co_await due;
 }

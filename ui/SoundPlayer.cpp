@@ -113,7 +113,7 @@ QByteArray SoundPlayer::fallbackTone()
     constexpr double kAmplitude = 8000.0;
     const int count = static_cast<int>(SampleRate * kSeconds);
     const int fade = SampleRate / 100;
-    QByteArray bytes(count * kBytesPerSample, Qt::Uninitialized);
+    QByteArray bytes(count * kBytesPerSample, '\0');
     auto *samples = reinterpret_cast<qint16 *>(bytes.data());
     for (int i = 0; i < count; ++i) {
         const double envelope = std::min({1.0, double(i) / fade, double(count - 1 - i) / fade});
@@ -166,5 +166,5 @@ SoundPlayer::Playing SoundPlayer::play(const QString &fileName)
 
 bool SoundPlayer::Playing::isQueued() const
 {
-    return m_device != 0 && SDL_GetQueuedAudioSize(m_device) > 0;
+    return SDL_GetQueuedAudioSize(m_device) > 0; // none, without a device
 }

@@ -106,10 +106,8 @@ private:
         {"close", [this](const QString &at) { closeAt = at.section(' ', 1); }}, // at pause|box
         {"memory", [this](auto &&) { closeAt = "memory"; }}, // runs out at the next sound
         {"watch", [this](auto &&) { watch = true; }},        // the figure at each box
-        {"folder",
-         [this](auto &&) { // the word file made a folder
-             QFile::remove(wordFilePath()) && QDir().mkdir(wordFilePath());
-         }},
+        {"gone",
+         [this](auto &&) { QFile::remove(wordFilePath()) && QFile::link("to", wordFilePath()); }},
         {"picture", [this](const QString &name) { picture(name); }}}; // NAME [at box]
     const QHash<QString, std::function<QString()>> looks{
         {"screen", [this] { return shown(); }}, // the controls shown, by name

@@ -92,10 +92,12 @@ private Q_SLOTS:
                "[Definition needed to continue] Please enter a definition to insert in the "
                "dictionary.\nfocus txtDefinition\n"
                "letters 26 shown, 0 enabled\nfile Cat|";
-        QTest::newRow("an add that fails is told, and the panel stays open")
+        QTest::newRow("an add that fails is told, and the panel stays open; a link to nothing")
             << QByteArray("Cat\r\n")
-            << "name Al; sign in; child; panel; child word; word Owl; folder; add; screen"
-            << "[Error] The word could not be added: Is a directory.\n" + panel;
+            << "name Al; sign in; child; panel; child word; word Owl; gone; add; screen"
+            << "[Error] The word could not be added: The word file is a symbolic link to to, which "
+               "does not exist.\n" +
+                   panel;
         QTest::newRow("nothing to play, told at start")
             << QByteArray("Cat\nDog\n") << "name Bo; sign in; adult"
             << "[Quillow] The word file holds no word that can be played: every game would have an "

@@ -1,17 +1,14 @@
 #!/usr/bin/env bash
-# Closes the real game at every moment a player can, with both cores kept busy by stress-ng: on
-# X11 (Xvfb, the window manager's WM_DELETE_WINDOW as wm_close.py sends it) and on Wayland (a
-# headless sway, whose `kill` is the compositor's close), and by SIGTERM and SIGINT. Every run
-# must end within 2 s with status 0 (130 after SIGINT) by the game's own path, not killed by the
-# signal, and leave the word file whole. The game is played by keyboard alone, so that the same
-# moves reach each moment on both window systems.
+# Closes the real game at every moment a player can, both cores kept busy by stress-ng: on X11
+# (Xvfb; WM_DELETE_WINDOW as wm_close.py sends it) and Wayland (a headless sway's `kill`), and by
+# SIGTERM and SIGINT. Every run must end within 2 s with status 0 (130 after SIGINT) by the
+# game's own path and leave the word file whole. The game is played by keyboard alone.
 #
 #   close_stress.sh QUILLOW SOUNDS [COUNT [PLATFORMS [WAYS [MOMENTS]]]]
 #
-# COUNT: runs of each moment by each way on each platform (default 20). With COUNT 0 (the test
-# suite's), each moment runs once, the platform and the way taking turns from one to the next
-# (so that a box is closed by the compositor, and the start-up boxes by their own close).
-# PLATFORMS: "x11 wayland"; WAYS: "wm term int"; MOMENTS: all of those in moment() below.
+# COUNT: runs of each moment by each way on each platform (default 20); 0 (the suite's): each
+# moment once, the platform and the way taking turns. PLATFORMS: "x11 wayland"; WAYS: "wm term
+# int"; MOMENTS: those of moment() below.
 set -uo pipefail
 quillow=$(realpath "$1") sounds=$(realpath "$2") count=${3:-20}
 wm_close=$(realpath "$(dirname "$0")/wm_close.py")

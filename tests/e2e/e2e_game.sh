@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# The real game in a real X window (Xvfb), with a session D-Bus and the accessibility bus, on a
-# --words file whose name is not UTF-8, played by keyboard (and one letter by the mouse) as a
-# blind player would: after each step tests/e2e/screen_reader.py checks what a screen reader is
-# told over AT-SPI. A child game won, with a letter typed during a reveal waiting its turn, a word
-# added, QUIT with Alt+Q, and the sounds as SDL's disk driver recorded them; then, muted, an adult
-# game lost and the window manager's close with the box open.
+# The real game under Xvfb with the accessibility bus, on a --words file whose name is not UTF-8,
+# played as a blind player would, with tests/e2e/screen_reader.py checking what a screen reader is
+# told after each step: a child game won and a word added, then, muted, an adult game lost and
+# the window manager's close with the box open. Also the sounds' order in SDL's disk recording.
 #
 #   e2e_game.sh QUILLOW FOLDER_WITH_SOUNDS
 set -euo pipefail
@@ -35,9 +33,8 @@ play child
 ended QUIT
 [ "$(cat "$words")" = "$(printf 'Bee\r\n*Cat\r\nA pet\r\n*Owl\r\nbird\r\n')" ] ||
     fail "the word is not in the --words file"
-# The order of the sounds in the recording (their distance in it is not the time between them: on a
-# busy machine the disk driver loses silence). That E, typed during B's reveal, waited for it is
-# read from the game's own news by screen_reader.py: B's comes when its reveal is over, then E's.
+# Only the order of the sounds in the recording: on a busy machine the disk driver loses silence.
+# (That E, typed during B's reveal, waited for it shows in the news: B's comes as its reveal ends.)
 trace=$(/usr/bin/python3 - "$work/audio.raw" "$work"/*.wav <<'EOF'
 import os, sys, wave  # the sounds whose samples stand in the recording, in their order
 recording, found = open(sys.argv[1], "rb").read(), []

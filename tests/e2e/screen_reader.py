@@ -1,7 +1,5 @@
-"""What a screen reader is told while a blind player plays, read over AT-SPI as Orca reads it: the
-focused object with its description, the news notifications, and the message boxes (alerts) with
-their text. Run by e2e_game.sh, which starts the game: a child game won, a word added and QUIT;
-or an adult game lost, its box left open.
+"""What a screen reader is told while a blind player plays (by e2e_game.sh, which starts the game),
+read over AT-SPI as Orca reads it: the focus with its description, the news, the alerts' text.
 
     screen_reader.py child|adult WINDOW
 """

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# What the game and the checker answer on the terminal: a wrong command line, no display (in one
-# line), a file name that is not UTF-8, a report that cannot be written, and files a careless or
-# hostile player can put in the word file's place, refused at once, never waited for nor read
-# without end.
+# What the game and the checker answer on the terminal: a wrong command line, no display or sound
+# device, a name that is not UTF-8, a report that cannot be written, and hostile files in the
+# word file's place, refused at once, never waited for nor read without end.
 #
 #   test_cli.sh QUILLOW CHECKER
 set -uo pipefail
@@ -65,6 +64,7 @@ expect 3 "the report could not be written: Bad file descriptor" sh -c '"$0" "$1"
 { "$2" /proc/self/status || true; } | grep -Eq '\([0-9]{3,} characters\) has more than 13' ||
     { echo "FAIL: /proc/self/status was not read to its end" >&2; failed=1; }
 expect 64 "usage: quillow-check-words [FILE]" "$2" --words
+expect 64 "usage: quillow-check-words [FILE]" "$2" one two
 expect 0 "Exit status: 0 when nothing was found" "$2" --help
 mkfifo fifo
 perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => "socket", Listen => 1)'

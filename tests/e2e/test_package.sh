@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Makes the Debian package twice with scripts/package.sh, in fresh build folders at different
-# paths, and compares the bytes; checks its files, control fields, hardening, metadata and
-# lintian; then starts it as players with homes of their own: the word file the game is given
-# is made from the shipped one, and where it cannot be made the player is told why.
+# Makes the Debian package twice, in build folders at different paths, and compares the bytes;
+# checks its files, control fields, hardening, metadata and lintian; starts it as players with
+# homes of their own, odd ones among them: the word file they are given, or why not.
 #
 #   test_package.sh SOURCE_DIR
 set -euo pipefail

@@ -8,9 +8,8 @@
 #include <deque>
 #include <functional>
 
-// Platform services for tests: message boxes are recorded and answered at once from a script,
-// pauses and sounds end at once on a virtual clock, which counts them; each call is handed to a
-// hook first, so that a test can look at the window, or act, while the game waits there.
+// Platform services for tests: boxes recorded and answered at once from a script, pauses and sounds
+// on a virtual clock; a hook sees each call first, to look at the window or act while it waits.
 struct ScriptedServices : IPlatformServices
 {
     struct Message

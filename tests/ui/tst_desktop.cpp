@@ -122,6 +122,7 @@ private Q_SLOTS:
                 QVERIFY(clock.now >= (name == "noise.wav" ? 400 : 200));
                 const QByteArray sound = name == "noise.wav" ? noise : SoundPlayer::fallbackTone();
                 QCOMPARE(readBytes("played.raw").contains(sound), driver == "disk");
+                QVERIFY(sound.count(QByteArray(2, '\0')) < sound.size() / 8); // never silence
             }
     }
 
@@ -141,7 +142,6 @@ private Q_SLOTS:
         QTest::newRow("three channels") << wav(8000, 3, 2400) << 0;
         QTest::newRow("a file over 2 MiB") << wav(44100, 1, 3 << 20) << 0;
         QTest::newRow("11025 Hz, converted to the device's rate") << wav(11025, 1, 11024) << 999;
-        QTest::newRow("stereo at 192 kHz, mixed down") << wav(192000, 2, 192000) << 500;
         QTest::newRow("30 s at 8 kHz, cut to 10 s") << wav(8000, 1, 30 * 8000) << 10000;
     }
 

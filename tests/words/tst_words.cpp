@@ -231,6 +231,10 @@ private Q_SLOTS:
                 {"", 0, QString(QChar(0xD800)), "", {}, "Word not accepted"});
         refused("a file that does not load as it is", {"Cat\r\n*Owl", 0, "Dog", "", {}, "Error"});
         refused("a full level", {entries("c", 1000, false), 0, "Dog", "", {}, "Dictionary full"});
+        added("a word the game skips fills no place",
+              {entries("c", 999, false) + "abcdefghijklmn\r\n", 0, "Dog", "", "Dog\r\n"});
+        added("a file of 8 MiB at most",
+              {QByteArray(8 << 20, 'x').chopped(7), 0, "Dog", "", "\r\nDog\r\n"});
         refused("a file that would pass 8 MiB",
                 {QByteArray(8 * 1024 * 1024 - 4, 'x'), 0, "Dog", "", {}, "Error"});
     }
@@ -312,9 +316,10 @@ private Q_SLOTS:
     // bytes that are not UTF-8 are shown as such.
     void printableText()
     {
-        QCOMPARE(WordFileChecker::printable(QString("a\x1b]0\x07") + QChar(0) +
-                                            QString::fromUtf8("\x7f\xc2\x85\\x1b %1 é\u202e")),
-                 QString::fromUtf8("a\\x1b]0\\x07\\x00\\x7f\\x85\\\\x1b %1 é\\u202e"));
+        QCOMPARE(
+            WordFileChecker::printable(QString("a\x1b]0\x07") + QChar(0) +
+                                       QString::fromUtf8("\x7f\xc2\x85\\x1b %1 é\u202e\u00a0")),
+            QString::fromUtf8("a\\x1b]0\\x07\\x00\\x7f\\x85\\\\x1b %1 é\\u202e\u00a0"));
         // Tags beyond the first 65,536 code points, line and paragraph separators: invisible too.
         QCOMPARE(WordFileChecker::printable(QString::fromUtf8("O\U000E0041\u2028w\u2029l😀")),
                  QString::fromUtf8("O\\U000e0041\\u2028w\\u2029l😀"));
