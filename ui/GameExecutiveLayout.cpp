@@ -10,27 +10,20 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include <cmath>
-
 namespace {
 
 // The layout was drawn for an 8-point interface font; the captions of the narrow buttons and
 // options fit only at that size.
 constexpr int kInterfacePointSize = 8;
 
-// The add-word panel was drawn with its top edge 720 twips above the window, which hides the
+// The add-word panel was drawn with its top edge 48 pixels above the window, which hides the
 // word box. It opens lower, with the same top as the sign-in panel, so all of it can be seen.
-constexpr int kAddWordPanelTop = 120;
-
-int pixels(int twips)
-{
-    return static_cast<int>(std::lround(static_cast<double>(twips) / PictureBox::TwipsPerPixel));
-}
+constexpr int kAddWordPanelTop = 8;
 
 void place(QWidget *widget, const char *name, int left, int top, int width, int height)
 {
     widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
+    widget->setGeometry(left, top, width, height);
 }
 
 QGroupBox *frame(QWidget *parent, const char *name, int left, int top, int width, int height)
@@ -105,7 +98,7 @@ void GameExecutiveLayout::setupUi(QWidget *form)
     buildSignInPanel(form);
     buildGameButtons(form);
     buildAddWordPanel(form);
-    Canvas1 = pictureBox(form, "Canvas1", 2040, 2760, 7572, 3372);
+    Canvas1 = pictureBox(form, "Canvas1", 136, 184, 505, 225);
     Canvas1->setScaleMode(PictureBox::ScaleMode::Twips);
 
     // Shown as the layout is built: only the sign-in panel (its controls are shown inside it).
@@ -134,24 +127,24 @@ QList<QWidget *> GameExecutiveLayout::addWordPanel() const
 
 void GameExecutiveLayout::buildLetters(QWidget *form)
 {
-    LetterFrame = frame(form, "LetterFrame", 600, 120, 8055, 1215);
+    LetterFrame = frame(form, "LetterFrame", 40, 8, 537, 81);
     for (int i = 0; i < LetterCount; ++i) {
         const int column = i % 13;
         const int row = i / 13;
-        Letter[i] = button(LetterFrame, "Letter", QString(QChar(u'A' + i)), 240 + 600 * column,
-                           240 + 480 * row, 375, 375);
+        Letter[i] = button(LetterFrame, "Letter", QString(QChar(u'A' + i)), 16 + 40 * column,
+                           16 + 32 * row, 25, 25);
         Letter[i]->setObjectName(QStringLiteral("Letter(%1)").arg(i));
     }
 }
 
 void GameExecutiveLayout::buildBoard(QWidget *form)
 {
-    WordBox = pictureBox(form, "WordBox", 240, 1560, 11535, 1095);
+    WordBox = pictureBox(form, "WordBox", 16, 104, 769, 73);
     WordBox->setFocusPolicy(Qt::StrongFocus); // it holds the focus during play
-    Canvas = pictureBox(form, "Canvas", 600, 2880, 4335, 3255);
+    Canvas = pictureBox(form, "Canvas", 40, 192, 289, 217);
     Canvas->setScaleMode(PictureBox::ScaleMode::Twips);
-    cmdReset = button(form, "cmdReset", QStringLiteral("&RESET"), 9480, 3240, 1335, 615);
-    picLetter = pictureBox(form, "picLetter", 10680, 240, 735, 1095);
+    cmdReset = button(form, "cmdReset", QStringLiteral("&RESET"), 632, 216, 89, 41);
+    picLetter = pictureBox(form, "picLetter", 712, 16, 49, 73);
     picLetter->setFont(QFont(QStringLiteral("Arial"), 36));
     picLetter->setForeColor(
         PictureBox::toColorNumber(picLetter->palette().color(QPalette::WindowText)));
@@ -159,46 +152,46 @@ void GameExecutiveLayout::buildBoard(QWidget *form)
 
 void GameExecutiveLayout::buildLevelPanel(QWidget *form)
 {
-    fraTwo = frame(form, "fraTwo", 1800, 0, 7575, 2655);
-    cmdAdult = button(fraTwo, "cmdAdult", QStringLiteral("&ADULT"), 1680, 1080, 1695, 735);
-    cmdChild = button(fraTwo, "cmdChild", QStringLiteral("&CHILD"), 4320, 1080, 1695, 735);
+    fraTwo = frame(form, "fraTwo", 120, 0, 505, 177);
+    cmdAdult = button(fraTwo, "cmdAdult", QStringLiteral("&ADULT"), 112, 72, 113, 49);
+    cmdChild = button(fraTwo, "cmdChild", QStringLiteral("&CHILD"), 288, 72, 113, 49);
     Label2 = label(fraTwo, "Label2", QStringLiteral("Please specify game level:"), Qt::AlignHCenter,
-                   2040, 480, 3735, 375);
+                   136, 32, 249, 25);
 }
 
 void GameExecutiveLayout::buildSignInPanel(QWidget *form)
 {
-    fraOne = frame(form, "fraOne", 2040, 120, 7575, 2655);
-    cmdSignIn = button(fraOne, "cmdSignIn", QStringLiteral("&ENTER AT YOUR OWN RISK"), 3000, 960,
-                       1695, 735);
-    txtName = textBox(fraOne, "txtName", 3840, 240, 1815, 390);
-    Label1 = label(fraOne, "Label1", QStringLiteral("Please enter your name:"), Qt::AlignRight, 600,
-                   240, 3135, 375);
+    fraOne = frame(form, "fraOne", 136, 8, 505, 177);
+    cmdSignIn =
+        button(fraOne, "cmdSignIn", QStringLiteral("&ENTER AT YOUR OWN RISK"), 200, 64, 113, 49);
+    txtName = textBox(fraOne, "txtName", 256, 16, 121, 26);
+    Label1 = label(fraOne, "Label1", QStringLiteral("Please enter your name:"), Qt::AlignRight, 40,
+                   16, 209, 25);
 }
 
 void GameExecutiveLayout::buildGameButtons(QWidget *form)
 {
-    cmdAddWord = button(form, "cmdAddWord", QStringLiteral("&ADD WORD TO DICTIONARY"), 9480, 4080,
-                        1335, 615);
-    cmdQuit = button(form, "cmdQuit", QStringLiteral("&QUIT APPLICATION"), 9480, 4920, 1335, 615);
+    cmdAddWord =
+        button(form, "cmdAddWord", QStringLiteral("&ADD WORD TO DICTIONARY"), 632, 272, 89, 41);
+    cmdQuit = button(form, "cmdQuit", QStringLiteral("&QUIT APPLICATION"), 632, 328, 89, 41);
 }
 
 void GameExecutiveLayout::buildAddWordPanel(QWidget *form)
 {
-    fraAddWord = frame(form, "fraAddWord", 2040, kAddWordPanelTop, 8052, 4572);
+    fraAddWord = frame(form, "fraAddWord", 136, kAddWordPanelTop, 537, 305);
     optChildWord =
-        option(fraAddWord, "optChildWord", QStringLiteral("Child Word"), 1680, 2640, 1092, 492);
+        option(fraAddWord, "optChildWord", QStringLiteral("Child Word"), 112, 176, 73, 33);
     optAdultWord =
-        option(fraAddWord, "optAdultWord", QStringLiteral("Adult Word"), 1680, 2280, 1092, 372);
+        option(fraAddWord, "optAdultWord", QStringLiteral("Adult Word"), 112, 152, 73, 25);
     optAdultWord->setChecked(true);
-    txtDefinition = textBox(fraAddWord, "txtDefinition", 3960, 1080, 3855, 960);
-    txtWord = textBox(fraAddWord, "txtWord", 3960, 480, 3855, 375);
+    txtDefinition = textBox(fraAddWord, "txtDefinition", 264, 72, 257, 64);
+    txtWord = textBox(fraAddWord, "txtWord", 264, 32, 257, 25);
     cmdAddWordtoDicitonary = button(fraAddWord, "cmdAddWordtoDicitonary",
-                                    QStringLiteral("&ADD TO DICTIONARY"), 3360, 3480, 1815, 735);
-    Label3 = label(fraAddWord, "Label3", QStringLiteral("Definition of word:"), Qt::AlignRight,
-                   1560, 1080, 2292, 372);
+                                    QStringLiteral("&ADD TO DICTIONARY"), 224, 232, 121, 49);
+    Label3 = label(fraAddWord, "Label3", QStringLiteral("Definition of word:"), Qt::AlignRight, 104,
+                   72, 153, 25);
     Label4 = label(fraAddWord, "Label4", QStringLiteral("Word to insert in dictionary:"),
-                   Qt::AlignRight, 360, 480, 3492, 372);
+                   Qt::AlignRight, 24, 32, 233, 25);
 }
 
 void GameExecutiveLayout::setTabOrder()

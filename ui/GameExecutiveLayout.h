@@ -16,7 +16,7 @@ class QRadioButton;
 class QWidget;
 
 // Every control of the game's one window, built in the window's fixed layout. Places and sizes
-// are kept in twips (15 to the pixel) as the layout was drawn, and set in pixels.
+// are in pixels: the twips the layout was drawn in, 15 to the pixel, each to the nearest pixel.
 struct GameExecutiveLayout
 {
     static constexpr int ClientWidth = 792;
