@@ -136,12 +136,3 @@ QByteArray RegularFile::readAll(qint64 limit) const
         chunk = 64 * 1024;
     }
 }
-
-void RegularFile::close()
-{
-    if (m_fd == -1)
-        return;
-    const int fd = std::exchange(m_fd, -1);
-    if (::close(fd) != 0 && errno != EINTR)
-        throw fileError(errno);
-}

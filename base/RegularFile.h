@@ -33,8 +33,6 @@ public:
     // The whole file as it is now. A file larger than limit bytes is error 75 that names the
     // limit, so a huge file costs nothing.
     QByteArray readAll(qint64 limit) const;
-    // Closes it and reports a failure that only closing shows (a delayed write error).
-    void close();
 
 private:
     int m_fd = -1;

@@ -218,8 +218,8 @@ void GameExecutiveLayout::nameForScreenReaders()
 {
     // What a screen reader says of the controls that have no text of their own. Buttons and
     // labels speak their captions.
-    for (int i = 0; i < LetterCount; ++i)
-        Letter[i]->setAccessibleName(QStringLiteral("Letter %1").arg(QChar(u'A' + i)));
+    for (CommandButton *letter : Letter)
+        letter->setAccessibleName(QStringLiteral("Letter ") + letter->text());
     LetterFrame->setAccessibleName(QStringLiteral("Letters"));
     WordBox->setAccessibleName(QStringLiteral("Word board"));
     Canvas->setAccessibleName(QStringLiteral("Gallows figure"));

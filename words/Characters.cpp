@@ -11,8 +11,7 @@ namespace {
 // twice as long, until they fit or the text ends.
 qsizetype endOfFirst(const QString &text, qsizetype n)
 {
-    if (n == 0)
-        return text.isEmpty() ? -1 : 0;
+    Q_ASSERT(n > 0);
     for (qsizetype length = 4 * (n + 1);; length *= 2) {
         const QStringView start = QStringView(text).left(length);
         QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, start.data(), start.size());

@@ -11,10 +11,10 @@ namespace Characters {
 // The characters of the text, in order.
 QStringList of(const QString &text);
 qsizetype count(const QString &text);
-// Whether the text holds more than limit characters, however many accents each carries. Only the
-// start of a huge line is read.
+// Whether the text holds more than limit characters (at least 1), however many accents each
+// carries. Only the start of a huge line is read.
 bool moreThan(const QString &text, qsizetype limit);
-// The text of its first n characters, reading no further than they reach.
+// The text of its first n characters (at least 1), reading no further than they reach.
 QString left(const QString &text, qsizetype n);
 // Whether the text holds a control character (a tab, an escape, a NUL...): no one can see it,
 // nor guess it.

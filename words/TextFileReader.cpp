@@ -9,7 +9,5 @@ TextFileReader::TextFileReader(QByteArray path) : MemoryLineReader({}, std::move
 
 void TextFileReader::open()
 {
-    RegularFile file = RegularFile::open(path(), O_RDONLY);
-    restart(file.readAll(MaxFileSize));
-    file.close();
+    restart(RegularFile::open(path(), O_RDONLY).readAll(MaxFileSize));
 }

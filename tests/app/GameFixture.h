@@ -114,6 +114,8 @@ private:
         {"letters", [this] { return letters(); }},
         {"unnamed", [this] { return unnamed(); }}, // what a screen reader has no name for
         {"news", [this] { return window->news().last(); }},
+        {"notices",
+         [this] { return QString::number(window->findChildren<QWidget *>("News").size()); }},
         {"focus", [] { return focus() ? focus()->objectName() : QString(); }},
         {"file", [this] { return QString(readBytes(wordFilePath()).replace("\r\n", "|")); }}};
 

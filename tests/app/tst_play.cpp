@@ -35,11 +35,11 @@ private Q_SLOTS:
         QTest::newRow("hits one after another, six misses lose")
             << QByteArray("bEEt\r\n")
             << "name Ann; sign in; child; watch; picture game at box; guess e; guess acdfgh; "
-               "board; figure; letters; letter"
+               "board; figure; letters; letter; notices"
             << "music.wav\nmusic.wav\n" + QString("no.wav\n").repeated(6) +
                    "[You are a Loser Ann!] The word is: bEEt. / 6 of 6 misses\nscream.wav\n"
                    "board blank, blank, blank, blank\n"
-                   "figure 0 of 6 misses\nletters 26 shown, 26 enabled\nletter ";
+                   "figure 0 of 6 misses\nletters 26 shown, 26 enabled\nletter \nnotices 8";
         QTest::newRow("the last hit wins after five misses; names and definitions as typed")
             << QByteArray("*Cat\r\nA <b>pet</b>\r\n")
             << "sign in; name  A[*]<i>; sign in; adult; screen; guess bdefgca; figure; letter; "

@@ -57,9 +57,13 @@ printf 'Cat\r\n\xffOwl\r\nA bird\r\n' >$'w\xff.txt'
 expect 124 "invalid style override" timeout 2 env QT_QPA_PLATFORM=offscreen "$1" -style none --words $'w\xff.txt'
 expect 124 "quillow: no sound device: " timeout 2 env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk \
     SDL_DISKAUDIOFILE=no/such/folder "$1" --words $'w\xff.txt'
+expect 124 "quillow: no sound: " timeout 2 env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=no-such-driver \
+    "$1" --words $'w\xff.txt'
 expect 1 'w\xff.txt:2: warning: bytes that are not UTF-8' "$2" $'w\xff.txt'
 expect 3 "the report could not be written: No space left on device" sh -c '"$0" "$1" >/dev/full' "$2" $'w\xff.txt'
 expect 3 "the report could not be written: Bad file descriptor" sh -c '"$0" "$1" >&-' "$2" $'w\xff.txt'
+# A standard stream closed at the start is /dev/null, so that no file opened later takes its place.
+expect 2 "/dev/stderr: Not a regular file: it is a device" sh -c '"$0" /dev/stderr 2>&-' "$2"
 # A file whose size the system gives as 0 is read to its end, not as its first byte.
 { "$2" /proc/self/status || true; } | grep -Eq '\([0-9]{3,} characters\) has more than 13' ||
     { echo "FAIL: /proc/self/status was not read to its end" >&2; failed=1; }

@@ -13,6 +13,7 @@ struct VirtualClock : Clock
     {
         ++waits;
         now += milliseconds;
+        last = milliseconds;
         Pending<> due(guard);
         due.finish();
         co_await due;
@@ -21,4 +22,5 @@ struct VirtualClock : Clock
     const CloseGuard &guard;
     qint64 now = 0;
     int waits = 0;
+    int last = 0; // the length of the last wait
 };

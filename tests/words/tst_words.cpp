@@ -155,6 +155,16 @@ private Q_SLOTS:
                      qPrintable(it.key()));
         QVERIFY(dictionary.getWord(1) != dictionary.getWord(1)); // a new object every time
         QCOMPARE(CDicitionaryInterface::slotForDraw(std::nextafter(1.0f, 0.0f), 1000), 1000);
+        // Each start of the game draws words in an order of its own.
+        QStringList drawn[2];
+        for (QStringList &words : drawn) {
+            MemoryLineReader file(entries("C", 50, false));
+            CDicitionaryInterface own(file);
+            QVERIFY(!own.load());
+            for (int i = 0; i < 20; ++i)
+                words << own.getWord(0)->Word();
+        }
+        QVERIFY(drawn[0] != drawn[1]);
     }
 
     // A read that fails stops the load with its error, file and line, and the next load makes
@@ -324,12 +334,12 @@ private Q_SLOTS:
         QCOMPARE(WordFileChecker::printable(QString::fromUtf8("O\U000E0041\u2028w\u2029l😀")),
                  QString::fromUtf8("O\\U000e0041\\u2028w\\u2029l😀"));
         const QByteArray bytes =
-            "é€😀 \xDF\xBF\xED\x9F\xBF\xF4\x8F\xBF\xBF a\xFF"
-            "b\x80 \xC0\xAF\xE0\x80\xAF \xED\xA0\x80 \xF4\x90\x80\x80 \xE2\x82";
-        QCOMPARE(
-            Utf8Text::shown(bytes),
-            QString::fromUtf8("é€😀 \u07FF\uD7FF\U0010FFFF a\\xffb\\x80 \\xc0\\xaf\\xe0\\x80\\xaf "
-                              "\\xed\\xa0\\x80 \\xf4\\x90\\x80\\x80 \\xe2\\x82"));
+            "é€😀 \xC2\x80\xDF\xBF\xED\x9F\xBF\xF4\x8F\xBF\xBF a\xFF"
+            "b\x80 \xC0\xAF\xE0\x80\xAF \xED\xA0\x80\xED\xBF\xBF \xF4\x90\x80\x80 \xE2\x82";
+        QCOMPARE(Utf8Text::shown(bytes),
+                 QString::fromUtf8(
+                     "é€😀 \u0080\u07FF\uD7FF\U0010FFFF a\\xffb\\x80 \\xc0\\xaf\\xe0\\x80\\xaf "
+                     "\\xed\\xa0\\x80\\xed\\xbf\\xbf \\xf4\\x90\\x80\\x80 \\xe2\\x82"));
         QCOMPARE(Utf8Text::shown("a\\b\xFF", WordFileChecker::printable), QString("a\\\\b\\xff"));
     }
 };
