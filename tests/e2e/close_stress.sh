@@ -42,8 +42,9 @@ start_wayland() { # a headless sway, as nobody: it will not run as root
 }
 window() { # TITLE: waits for a window of that title
     for _ in $(seq 200); do
-        if [ "$p" = x11 ]; then xdotool search --onlyvisible --name "^$1\$" | grep -q .; else
-            swaymsg -t get_tree | grep -q "\"name\": \"$1\""; fi && return 0
+        # Read whole: grep -q would end the pipe early and pipefail take that for a miss.
+        if [ "$p" = x11 ]; then [ -n "$(xdotool search --onlyvisible --name "^$1\$")" ]; else
+            [[ $(swaymsg -t get_tree) == *"\"name\": \"$1\""* ]]; fi && return 0
         sleep 0.1
     done
     return 1
