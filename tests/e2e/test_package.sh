@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Makes the Debian package twice, in build folders at different paths, and compares the bytes;
-# checks its files, control fields, hardening, metadata and lintian; starts it as players with
-# homes of their own, odd ones among them: the word file they are given, or why not.
+# Makes the Debian package from the suite's build and from a new folder at another path, and
+# compares the bytes; checks its files, control fields, hardening, metadata and lintian; starts it
+# as players with homes of their own, odd ones among them: the word file they are given, or why not.
 #
-#   test_package.sh SOURCE_DIR
+#   test_package.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
 . "$(dirname "$0")/../../scripts/session.sh"
 begin package
 
-for run in one two; do
-    QUILLOW_PACKAGE_BUILD=$work/build-$run "$1/scripts/package.sh" "$work/$run" >/dev/null
-done
+type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$2/CMakeCache.txt")
+cmake -S "$1" -B "$work/build-two" -DCMAKE_BUILD_TYPE="$type" >/dev/null
+QUILLOW_PACKAGE_BUILD=$2 "$1/scripts/package.sh" "$work/one" >/dev/null
+QUILLOW_PACKAGE_BUILD=$work/build-two "$1/scripts/package.sh" "$work/two" >/dev/null
 deb=$(ls "$work"/one/quillow_1.0.0_amd64.deb)
 cmp "$deb" "$work"/two/*.deb || fail "two builds of the package differ"
 # The libraries' public ABI only: no tie to one build of Qt.
@@ -54,8 +55,7 @@ mkdir -p "$HOME/gone/quillow" && ln -s "$HOME/nowhere/words.txt" "$HOME/gone/qui
 [ "$(words "$HOME/gone")" = "$shipped" ] || fail "a link to nothing: not the shipped file"
 grep -q "Dictionary.txt is a symbolic link to $HOME/nowhere/words.txt, which does not exist" "$work/stderr" ||
     fail "a link to nothing: $(cat "$work/stderr")"
-# A HOME that is relative (under the sounds' folder, where the launcher runs, it would be every
-# player's who has it), empty (for root, /.local) or an option is no folder for the word file.
+# A relative HOME (under the sounds' folder, where the launcher runs), an empty one or an option.
 for home in rel -x ''; do
     [ "$(words '' "$home")" = "$shipped" ] || fail "HOME=\"$home\": not the shipped file"
     grep -q "neither XDG_DATA_HOME nor HOME names a folder by its full path" "$work/stderr" ||
