@@ -45,10 +45,9 @@ struct GameFixture
     QString wordFilePath() const { return folder.filePath("Dictionary.txt"); }
     const GameExecutiveLayout &ui() const { return window->controls(); }
 
-    // Plays steps separated by "; ": a control by its name in `controls` clicked, or typed into
-    // over what it holds ("word Owl"); an action of `actions`; or a look of `looks`, met as "name
-    // what it shows" (the looks at a control: what a screen reader is told of it). Returns what
-    // the player met, in order: boxes as "[title] text", sounds by name, and the looks.
+    // Plays steps separated by "; ": a control of `controls` clicked or typed into ("word Owl"),
+    // an action of `actions`, or a look of `looks` (at a control: what a screen reader is told).
+    // Returns what the player met, in order: boxes as "[title] text", sounds, looks.
     QString play(const QString &script)
     {
         if (!QTest::qWaitForWindowActive(window.get()))
@@ -165,9 +164,8 @@ private:
         met << QString("[%1] %2%3")
                    .arg(m.title, m.text, m.flags ? QString(" (%1)").arg(m.flags) : "");
     }
-    // Compares the window as partial repaints left it with the window painted afresh, and, at
-    // the layout's size and at twice it, with its picture in tests/app/screens (@2x); a difference
-    // is told, and leaves what it got (README: remaking them).
+    // Compares the window as partial repaints left it with the window painted afresh and, at
+    // scales 1 and 2, with its picture in tests/app/screens (README: remaking them).
     void picture(const QString &screen)
     {
         if (screen.endsWith(" at box")) { // taken when the next box opens

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The real game under Xvfb with the accessibility bus, on a --words file whose name is not UTF-8,
-# played as a blind player would, with tests/e2e/screen_reader.py checking what a screen reader is
-# told after each step: a child game won and a word added, then, muted, an adult game lost and
-# the window manager's close with the box open. Also the sounds' order in SDL's disk recording.
+# The real game under Xvfb, on a --words file whose name is not UTF-8, played as a blind player
+# would, screen_reader.py checking what a screen reader is told: a child game won and a word
+# added, then, muted, an adult game lost and closed with its box open. And the sounds' order.
 #
 #   e2e_game.sh QUILLOW FOLDER_WITH_SOUNDS
 set -euo pipefail

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix: everything stands where the launcher, the game and
-# the desktop expect it, the installed word file is clean, a reinstall keeps added words, and the
-# launcher starts the game in its sounds' folder.
+# Installs the build into a temporary prefix: everything where the launcher, game and desktop
+# expect it, a clean word file that a reinstall keeps, the game started in its sounds' folder.
 #
 #   test_install.sh BUILD_DIR
 set -euo pipefail

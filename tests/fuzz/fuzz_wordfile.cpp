@@ -1,8 +1,6 @@
-// libFuzzer target: arbitrary bytes as the word file. They load, or stop the load with one of the
-// two errors a file's content can cause; never a crash, a hang or a leak. Then entries made of
-// the input's own bytes, as a player might type or paste them, go through the add-word panel's
-// checks and the add's plan: an entry that both accept, written after the file's bytes, gives
-// back the file's old entries and then exactly that entry.
+// libFuzzer target: any bytes as the word file load, or stop with one of the two errors a file's
+// content can cause. Entries made of the input's bytes go through the panel's checks and the
+// add's plan; one both accept, written after the bytes, reads back after the old entries.
 
 #include "EntryPlan.h"
 #include "MemoryLineReader.h"

@@ -1,6 +1,5 @@
-// The desktop's services on a virtual clock: Qt message boxes as the game numbers them, modal to
-// the player but not to a close, sounds through SDL's disk audio driver, which writes what the
-// device is given to a file, and the signals that close the game.
+// The desktop's services on a virtual clock: message boxes, sounds through SDL's disk audio
+// driver (what the device is given, in a file), and the signals that close the game.
 
 #include "ChildProcess.h"
 #include "CloseGuard.h"
@@ -24,6 +23,14 @@
 #include <cstdlib>
 #include <sys/stat.h>
 
+// Signals sent (held back until all have come, or not), and how the program went on.
+struct Signals
+{
+    QList<int> list;
+    bool together, ignoredAtStart, listening;
+    QString end;
+};
+
 class TestDesktop : public QObject
 {
     Q_OBJECT
@@ -42,22 +49,22 @@ private Q_SLOTS:
         ::mkfifo("fifo", 0600);
     }
 
-    // Texts and titles from the player and the word file are shown as they are, never as markup
-    // (an image of a FIFO would hold the game), "[*]" included. While a box is open the game's
-    // window takes no clicks and no keys, as under a modal box, but its close still reaches it.
+    // Texts and titles shown as they are, never as markup (an image of a FIFO would hold the
+    // game). Under a box the game takes no clicks or keys, but its close still reaches it.
     void messageBoxesOfEachKind_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("press"); // 0: Escape
         QTest::addColumn<QString>("seen");
         QTest::addColumn<int>("answer");
-        QTest::newRow("a plain box, OK pressed") << 0 << int(QMessageBox::Ok) << "OK, icon 0" << 1;
-        QTest::newRow("a question, Retry pressed")
-            << 37 << int(QMessageBox::Retry) << "Retry Cancel, icon 4" << 4;
-        QTest::newRow("the same, Escape cancels") << 37 << 0 << "Retry Cancel, icon 4" << 2;
-        QTest::newRow("an error: Escape is OK where OK stands alone")
-            << 16 << 0 << "OK, icon 3" << 1;
-        QTest::newRow("a warning, OK pressed") << 48 << int(QMessageBox::Ok) << "OK, icon 2" << 1;
+        auto row = [](const char *tag, int kind, int press, const char *seen, int answer) {
+            QTest::newRow(tag) << kind << press << QString(seen) << answer;
+        };
+        row("a plain box, OK pressed", 0, QMessageBox::Ok, "OK, icon 0", 1);
+        row("a question, Retry pressed", 37, QMessageBox::Retry, "Retry Cancel, icon 4", 4);
+        row("the same, Escape cancels", 37, 0, "Retry Cancel, icon 4", 2);
+        row("an error: Escape is OK where OK stands alone", 16, 0, "OK, icon 3", 1);
+        row("a warning, OK pressed", 48, QMessageBox::Ok, "OK, icon 2", 1);
     }
 
     void messageBoxesOfEachKind()
@@ -108,8 +115,8 @@ private Q_SLOTS:
         QCOMPARE(game.got, "close click ");
     }
 
-    // A sound reaches the device whole, and the game waits for it to its end; a missing one plays
-    // the built-in tone; without a device, the game keeps the same pace.
+    // A sound reaches the device whole and is waited for; a missing one plays the built-in tone;
+    // without a device, the game keeps the same pace.
     void soundsTakeTheirTime()
     {
         QByteArray noise(17640 * 2, Qt::Uninitialized); // 0.4 s, found nowhere else
@@ -132,8 +139,7 @@ private Q_SLOTS:
                  QByteArray(2, '\0')); // it fades out: no click
     }
 
-    // What plays, in milliseconds: a file that cannot be used plays the tone instead (0 here), a
-    // long one its first 10 seconds, never silence.
+    // What plays, in ms: for an unusable file the tone (0 here), of a long one its first 10 s.
     void unusableAndOddSounds_data()
     {
         auto wav = [](quint32 rate, quint16 channels, int bytes) { // 8-bit, a square wave
@@ -167,41 +173,29 @@ private Q_SLOTS:
         QVERIFY(count([](int v) { return v < -10000; }) >= (end - begin) / 4);
     }
 
-    // SIGTERM, SIGHUP and SIGINT close the game: heard through the event loop once it listens
-    // (the game then ends by its own path), or ending the program at once before. Of two, the
-    // first decides the status; two that come together are taken lowest number first.
+    // SIGTERM, SIGHUP and SIGINT: heard through the event loop once it listens, else the end at
+    // once. The first decides the status; two together are taken lowest number first.
     void signalsCloseTheGame_data()
     {
-        QTest::addColumn<QList<int>>("signals");
-        QTest::addColumn<bool>("together"); // held back until both have come
-        QTest::addColumn<bool>("ignoredAtStart");
-        QTest::addColumn<bool>("listening");
-        QTest::addColumn<QString>("end");
-        auto row = [](const char *tag, QList<int> signals, bool together, bool ignored,
-                      bool listening, const char *end) {
-            QTest::newRow(tag) << signals << together << ignored << listening << QString(end);
-        };
-        row("SIGTERM before the loop listens ends the program", {SIGTERM}, false, false, false,
-            "ended 0");
-        row("SIGINT, with its own status", {SIGINT}, false, false, false, "ended 130");
-        row("SIGTERM heard closes the game", {SIGTERM}, false, false, true, "closing 0");
-        row("SIGHUP heard", {SIGHUP}, false, false, true, "closing 0");
-        row("SIGINT heard", {SIGINT}, false, false, true, "closing 130");
-        row("SIGINT ignored from the start, as in a background job, stays ignored", {SIGINT}, false,
-            true, true, "went on");
-        row("SIGINT then SIGTERM, together", {SIGINT, SIGTERM}, true, false, true, "closing 130");
-        row("SIGHUP then SIGINT, together", {SIGHUP, SIGINT}, true, false, true, "closing 0");
-        row("SIGTERM then SIGINT", {SIGTERM, SIGINT}, false, false, true, "closing 0");
-        row("SIGINT then SIGHUP", {SIGINT, SIGHUP}, false, false, true, "closing 130");
+        QTest::addColumn<Signals>("c");
+        auto row = [](const char *tag, const Signals &c) { QTest::newRow(tag) << c; };
+        row("SIGTERM before the loop listens ends the program", {{SIGTERM}, 0, 0, 0, "ended 0"});
+        row("SIGINT, with its own status", {{SIGINT}, 0, 0, 0, "ended 130"});
+        row("SIGTERM heard closes the game", {{SIGTERM}, 0, 0, 1, "closing 0"});
+        row("SIGHUP heard", {{SIGHUP}, 0, 0, 1, "closing 0"});
+        row("SIGINT heard", {{SIGINT}, 0, 0, 1, "closing 130"});
+        row("SIGINT ignored from the start, as in a background job, stays ignored",
+            {{SIGINT}, 0, 1, 1, "went on"});
+        row("SIGINT then SIGTERM, together", {{SIGINT, SIGTERM}, 1, 0, 1, "closing 130"});
+        row("SIGHUP then SIGINT, together", {{SIGHUP, SIGINT}, 1, 0, 1, "closing 0"});
+        row("SIGTERM then SIGINT", {{SIGTERM, SIGINT}, 0, 0, 1, "closing 0"});
+        row("SIGINT then SIGHUP", {{SIGINT, SIGHUP}, 0, 0, 1, "closing 130"});
     }
 
     void signalsCloseTheGame()
     {
-        QFETCH(QList<int>, signals);
-        QFETCH(bool, together);
-        QFETCH(bool, ignoredAtStart);
-        QFETCH(bool, listening);
-        QFETCH(QString, end);
+        QFETCH(Signals, c);
+        const auto &[signals, together, ignoredAtStart, listening, end] = c;
         QFile::remove("end");
         const int status = inChild([&] { // tells how it went on, if it did
             std::signal(signals[0], ignoredAtStart ? SIG_IGN : SIG_DFL);

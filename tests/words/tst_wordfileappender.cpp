@@ -33,11 +33,10 @@ const QStringList kCallNames{"open",         "lock",     "new",   "owner", "mode
                              "attributes",   "reserve",  "write", "flush", "rename",
                              "flush-folder", "truncate", "unlink"};
 
-// The system calls of an add, counted and logged by name, each run of one kind once. The chosen
-// call fails (the failAt-th of all, or the occurrence-th of the failing kind), or the program
-// ends there as a kill would; every call of a broken kind fails with EIO. Writes to the new file
-// are cut to one byte, so that there is a call to stop at all through the entry; in place, where
-// the entry is one write, only when cutInPlace. `before` runs before every call.
+// An add's system calls, counted and logged by name: the chosen one (the failAt-th, or the
+// occurrence-th of the failing kind) fails or ends the program as a kill would; a broken kind
+// fails with EIO. Writes to a new file are cut to one byte, to stop anywhere in the entry; in
+// place, where the entry is one write, only when cutInPlace. `before` runs before every call.
 struct Faults : FileCalls
 {
     int failAt = 0, error = EIO, calls = 0, occurrence = 1, busy = 0; // locks another holds
@@ -62,8 +61,7 @@ struct Faults : FileCalls
     }
 };
 
-// How an add ends when a call fails, and where the entry went: the file replaced by a new one,
-// written in place, in part, or nothing written.
+// How an add ends when a call fails, and where the entry went.
 struct AddCase
 {
     QByteArray before; // null: no file
@@ -96,8 +94,7 @@ private:
     QString file(const QString &name = "Dictionary.txt") { return m_dir->filePath(name); }
     QByteArray path() { return QFile::encodeName(file()); }
 
-    // Adds the adult entry Kiwi, trying again at once while the file is busy; "added", or how it
-    // was refused or failed.
+    // Adds the adult entry Kiwi, again at once while the file is busy: "added", or what failed.
     QString add(Faults *faults = nullptr)
     {
         WordFileAppender appender(path(), faults);
@@ -124,11 +121,9 @@ private Q_SLOTS:
     void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
-    // At every system call of an add, one failure or a kill: the file is as it was or holds the
-    // whole entry, and it loads; a failure is told as it is, and leaves no temporary file. Written
-    // in place (a file with a second name is never replaced), a failure leaves it as it was. The
-    // calls of a whole add, in the order that makes it durable: the new contents flushed before
-    // the rename, the folder flushed after it.
+    // At every call of an add, a failure or a kill: the file is as it was or holds the whole
+    // entry, and loads; a failure is told and leaves no temporary file. A file with a second name
+    // is written in place. The calls come in the order that makes the add durable.
     void wholeWhateverStopsTheAdd_data()
     {
         QTest::addColumn<bool>("die");
@@ -185,8 +180,6 @@ private Q_SLOTS:
             {kBefore, Call::Open, EACCES, "failed 70: Permission denied", "nothing"});
         row("a folder they may not write to is written in place",
             {kBefore, Call::CreateTemporary, EACCES, "added", "in place"});
-        row("as is a name too long for the new file",
-            {kBefore, Call::CreateTemporary, ENAMETOOLONG, "added", "in place"});
         row("no room for a second copy", {kBefore, Call::Write, ENOSPC, "added", "in place"});
         row("a write a signal interrupts is made again",
             {kBefore, Call::Write, EINTR, "added", "replaced"});
@@ -264,9 +257,8 @@ private Q_SLOTS:
         QCOMPARE(temporaryFiles(), {});
     }
 
-    // A file of another owner that others may write to through an access list, and that carries
-    // attributes of its own, keeps them: no one loses access, and the group gains none. When the
-    // owner cannot be given to the new file, the entry is written in place.
+    // A file of another owner, with an access list and attributes, keeps them all; when the new
+    // file cannot be given its owner, the entry is written in place.
     void keepsWhoMayTouchTheFile()
     {
         for (const bool ownerKept : {true, false}) {
@@ -302,8 +294,8 @@ private Q_SLOTS:
         }
     }
 
-    // A program that writes to the file at every try, without the lock, does not hold the add
-    // for ever: after ten tries it gives up and says so, and the file holds that program's lines.
+    // A program that writes to the file, without the lock, at every try: the add gives up after
+    // ten and says so; the file holds that program's lines.
     void anAddGivesUpOnAFileThatKeepsChanging()
     {
         writeBytes(file(), kBefore);
@@ -318,10 +310,8 @@ private Q_SLOTS:
         QVERIFY(temporaryFiles().isEmpty());
     }
 
-    // Replaced as a whole, the word file keeps its permissions and the symbolic link that leads
-    // to it. Lines that another program appends without the lock while the entry is flushed are
-    // seen before it takes the file's place, and the add starts again from the file as it is
-    // then. A file of another's that gets the name our temporary file had stays.
+    // A replaced file keeps its permissions and the link to it; lines another program appends
+    // meanwhile are kept (the add starts again), and another's file in our temporary's name stays.
     void replacementKeepsWhatIsNotOurs()
     {
         QTemporaryDir elsewhere;

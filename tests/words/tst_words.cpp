@@ -1,6 +1,5 @@
-// The words floor without a window: the word file read line by line, hostile files, the
-// dictionary and its draws, a new entry's checks, the checker's report, and bytes that may not
-// be UTF-8 text.
+// The words floor: the word file read, hostile files, the dictionary's draws, a new entry's
+// checks, the checker's report, and bytes that may not be UTF-8.
 
 #include "CDicitionaryInterface.h"
 #include "CSecretWord.h"
@@ -184,8 +183,7 @@ private Q_SLOTS:
                  "Owl|A bird|Cat");
     }
 
-    // After "Diskette not ready" the step is made again on Retry alone. (The not-found message:
-    // tst_play's start-up errors.)
+    // After "Diskette not ready" the step is made again on Retry alone.
     void theDiskNotReadyQuestionRetriesOnRetryAlone()
     {
         const auto question = FileErrorPrompt::questionFor(RunTimeError(ErrorNumber::DiskNotReady));
@@ -197,9 +195,8 @@ private Q_SLOTS:
         QVERIFY(!FileErrorPrompt::questionFor(RunTimeError(ErrorNumber::DeviceIOError)));
     }
 
-    // What an add from the panel writes after the file's bytes, or why it writes nothing and which
-    // box the player is sent back to; what it writes reads back as the file's old entries and
-    // then exactly the new one.
+    // What an add writes after the file's bytes, or why not and to which box the player goes
+    // back; what it writes reads back as the old entries and then exactly the new one.
     void anAddWritesWhatReadsBack_data()
     {
         QTest::addColumn<Entry>("entry");
