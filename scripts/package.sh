@@ -2,8 +2,6 @@
 # Builds the game in a folder of its own (build-package/, or $QUILLOW_PACKAGE_BUILD) and makes its
 # Debian package, quillow_<version>_amd64.deb, in the folder given (default build/package/).
 # Install it with: sudo apt install ./build/package/quillow_*.deb
-# A new folder is configured as Debian builds its packages, optimized (-O2) with debugging
-# information, which the install strips; one that exists keeps what it was configured with.
 #
 # The package is reproducible: the same commit gives the same bytes, whatever folders it is
 # built in. Its files carry the time of the last commit (SOURCE_DATE_EPOCH, when not set
@@ -19,7 +17,6 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
         date -d "$(dpkg-parsechangelog -l packaging/changelog -S Date)" +%s)
     export SOURCE_DATE_EPOCH
 fi
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 scripts/build-game.sh "$build" >/dev/null
 cmake --build "$build" -j"$(nproc)" --target quillow_docs >/dev/null
 mkdir -p "$out"

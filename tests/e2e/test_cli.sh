@@ -31,8 +31,7 @@ expect 0 "--words <FILE>" "${headless[@]}" "$1" --help
 expect 4 "needs a graphical desktop, but none answers (neither DISPLAY nor WAYLAND_DISPLAY is set)" \
     "${headless[@]}" "$1" --words words.txt
 expect 4 "(DISPLAY=:999 WAYLAND_DISPLAY=)" env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:999 "$1"
-# A display, X11 or Wayland, that takes the connection and never answers: told after 10 s;
-# before that, a logout's SIGTERM ends the game at once. (A listener is ready once it is named.)
+# A display that takes the connection and never answers: told after 10 s; SIGTERM ends it before.
 perl -MIO::Socket::INET -e '$s = IO::Socket::INET->new(LocalAddr => "127.0.0.1", Listen => 5) or exit 1;
     open F, ">x11.new"; print F $s->sockport - 6000; close F; rename "x11.new", "x11"; sleep 60' &
 perl -MIO::Socket::UNIX -e '$s = IO::Socket::UNIX->new(Local => "mute-wayland", Listen => 5); sleep 60' &
@@ -62,7 +61,7 @@ expect 3 "the report could not be written: No space left on device" sh -c '"$0" 
 expect 3 "the report could not be written: Bad file descriptor" sh -c '"$0" "$1" >&-' "$2" $'w\xff.txt'
 # A standard stream closed at the start is /dev/null, so that no file opened later takes its place.
 expect 2 "/dev/stderr: Not a regular file: it is a device" sh -c '"$0" /dev/stderr 2>&-' "$2"
-# A file whose size the system gives as 0 is read to its end, not as its first byte.
+# A file whose size the system gives as 0 is read to its end.
 { "$2" /proc/self/status || true; } | grep -Eq '\([0-9]{3,} characters\) has more than 13' ||
     { echo "FAIL: /proc/self/status was not read to its end" >&2; failed=1; }
 expect 64 "usage: quillow-check-words [FILE]" "$2" --words
