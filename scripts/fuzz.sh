@@ -3,17 +3,19 @@
 # the seed corpora in tests/fuzz/corpus, and fails on any finding. The target loads the bytes from
 # memory and adds entries made of them, in memory; built plain for volume (build-fuzz-plain/) and
 # with AddressSanitizer and UBSan for depth (build-fuzz/), the two side by side for half the
-# seconds each.
+# seconds each; or, given "sanitized", only the second, for all of them (the suite's short run).
+#
+#   fuzz.sh [SECONDS [sanitized]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:-60}
+seconds=${1:-60} only=${2:-}
 
 build() { # <folder> <sanitize ON|OFF>
     cmake -S . -B "$1" -DQUILLOW_FUZZ=ON -DQUILLOW_FUZZ_SANITIZE="$2" \
         -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$1" -j"$(nproc)" --target fuzz_wordfile
 }
-build build-fuzz-plain OFF
+[ -n "$only" ] || build build-fuzz-plain OFF
 build build-fuzz ON
 [ "$seconds" != 0 ] || exit 0
 
@@ -35,6 +37,10 @@ run() { # <binary> <seconds> <name>: new inputs go to a corpus of that name, the
         return "$status"
     fi
 }
+if [ -n "$only" ]; then
+    run build-fuzz/tests/fuzz/fuzz_wordfile "$seconds" sanitized
+    exit
+fi
 run build-fuzz-plain/tests/fuzz/fuzz_wordfile $((seconds / 2)) plain >"$work/plain.out" &
 plain=$!
 run build-fuzz/tests/fuzz/fuzz_wordfile $((seconds / 2)) sanitized || status=$?

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Quillow and runs every test: the whole suite in build/, the
 # same tests and the real game built with AddressSanitizer and UndefinedBehaviorSanitizer in
-# build-asan/, and a bounded fuzz run of the word-file loader. Exits non-zero on any failure or
-# sanitizer report.
+# build-asan/, and a bounded fuzz run of the word file, sanitized. Exits non-zero on any failure
+# or sanitizer report.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,9 +25,9 @@ scripts/build.sh build-asan -DQUILLOW_SANITIZE=ON -DQUILLOW_BUILD_TESTS=ON \
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
-# The fuzz run beside the sanitized suite, whose tests mostly wait for the game.
-scripts/fuzz.sh 0 >/dev/null
-scripts/fuzz.sh 40 >"$log.fuzz" 2>&1 &
+# A short sanitized fuzz run beside the sanitized suite, whose tests mostly wait for the game.
+scripts/fuzz.sh 0 sanitized >/dev/null
+scripts/fuzz.sh 30 sanitized >"$log.fuzz" 2>&1 &
 fuzzing=$!
 run_ctest --test-dir build-asan -j2 -E 'install|package|format|close_stress'
 wait $fuzzing || { cat "$log.fuzz"; exit 1; }
