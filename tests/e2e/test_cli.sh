@@ -38,10 +38,10 @@ perl -MIO::Socket::UNIX -e '$s = IO::Socket::UNIX->new(Local => "mute-wayland", 
 for _ in $(seq 100); do [ -s x11 ] && [ -S mute-wayland ] && break; sleep 0.05; done
 x11=127.0.0.1:$(cat x11)
 expect 4 "(DISPLAY=$x11 WAYLAND_DISPLAY=)" \
-    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$x11 timeout 20 "$1" &
+    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$x11 timeout --foreground 20 "$1" &
 x11_told=$!
 expect 4 "WAYLAND_DISPLAY=$PWD/mute-wayland)" env -u DISPLAY QT_QPA_PLATFORM=wayland \
-    WAYLAND_DISPLAY="$PWD/mute-wayland" timeout 20 "$1" &
+    WAYLAND_DISPLAY="$PWD/mute-wayland" timeout --foreground 20 "$1" &
 wayland_told=$!
 env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$x11 "$1" 2>/dev/null &
 sleep 1
@@ -51,10 +51,11 @@ wait $x11_told || failed=1
 wait $wayland_told || failed=1
 kill %1 %2
 printf 'Cat\r\n\xffOwl\r\nA bird\r\n' >$'w\xff.txt'
-expect 124 "invalid style override" timeout 2 env QT_QPA_PLATFORM=offscreen "$1" -style none --words $'w\xff.txt'
-expect 124 "quillow: no sound device: " timeout 2 env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk \
+# timeout --foreground: the SIGCONT it sends a process group cancels LeakSanitizer's SIGSTOP.
+expect 124 "invalid style override" timeout --foreground 2 env QT_QPA_PLATFORM=offscreen "$1" -style none --words $'w\xff.txt'
+expect 124 "quillow: no sound device: " timeout --foreground 2 env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk \
     SDL_DISKAUDIOFILE=no/such/folder "$1" --words $'w\xff.txt'
-expect 124 "quillow: no sound: " timeout 2 env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=no-such-driver \
+expect 124 "quillow: no sound: " timeout --foreground 2 env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=no-such-driver \
     "$1" --words $'w\xff.txt'
 expect 1 'w\xff.txt:2: warning: bytes that are not UTF-8' "$2" $'w\xff.txt'
 expect 3 "the report could not be written: No space left on device" sh -c '"$0" "$1" >/dev/full' "$2" $'w\xff.txt'
@@ -72,7 +73,7 @@ perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => "socket", Listen => 1
 { printf '*Owl\r\n%8388595s\r\nCat\r\n' ''; } >8MiB
 cat 8MiB - <<<"" >more
 for f in fifo:"a named pipe" socket:"a socket" /dev/zero:"a device"; do
-    expect 2 "Not a regular file: it is ${f#*:}" timeout 10 "$2" "${f%%:*}"
+    expect 2 "Not a regular file: it is ${f#*:}" timeout --foreground 10 "$2" "${f%%:*}"
 done
 expect 2 ": Is a directory" "$2" .
 expect 2 "The file is larger than 8 MiB, the most it may hold" "$2" more
