@@ -37,13 +37,14 @@ run() { # <binary> <seconds> <name>: new inputs go to a corpus of that name, the
         return "$status"
     fi
 }
-if [ -n "$only" ]; then
-    run build-fuzz/tests/fuzz/fuzz_wordfile "$seconds" sanitized
-    exit
+if [ -z "$only" ]; then
+    seconds=$((seconds / 2))
+    run build-fuzz-plain/tests/fuzz/fuzz_wordfile "$seconds" plain >"$work/plain.out" &
 fi
-run build-fuzz-plain/tests/fuzz/fuzz_wordfile $((seconds / 2)) plain >"$work/plain.out" &
-plain=$!
-run build-fuzz/tests/fuzz/fuzz_wordfile $((seconds / 2)) sanitized || status=$?
-wait $plain || status=$?
-cat "$work/plain.out"
-exit "${status:-0}"
+status=0
+run build-fuzz/tests/fuzz/fuzz_wordfile "$seconds" sanitized || status=$?
+if [ -z "$only" ]; then
+    wait $! || status=$?
+    cat "$work/plain.out"
+fi
+exit $status

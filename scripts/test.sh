@@ -25,7 +25,8 @@ scripts/build.sh build-asan -DQUILLOW_SANITIZE=ON -DQUILLOW_BUILD_TESTS=ON \
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
-# A short sanitized fuzz run beside the sanitized suite, whose tests mostly wait for the game.
+# A short sanitized fuzz run beside the sanitized suite, whose tests mostly wait for the game;
+# built first, so that no compiler runs beside them.
 scripts/fuzz.sh 0 sanitized >/dev/null
 scripts/fuzz.sh 30 sanitized >"$log.fuzz" 2>&1 &
 fuzzing=$!

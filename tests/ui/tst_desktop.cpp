@@ -26,7 +26,7 @@
 // Signals sent (held back until all have come, or not), and how the program went on.
 struct Signals
 {
-    QList<int> list;
+    QList<int> signals;
     bool together, ignoredAtStart, listening;
     QString end;
 };
