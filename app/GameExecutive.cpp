@@ -53,7 +53,6 @@ GameExecutive::GameExecutive(IPlatformServices &services, CloseGuard &guard, QBy
       m_runner(*this, services, guard, [this] { keepFocusOnScreen(); })
 {
     ui.setupUi(this);
-    connect(&m_guard, &CloseGuard::closingStarted, this, &QWidget::hide);
     m_wordBoard = std::make_unique<WordBoard>(*ui.WordBox, *ui.picLetter, m_services);
     connectHandlers();
     for (QWidget *button : {ui.cmdAddWord, ui.cmdAdult, ui.cmdAddWordtoDicitonary})

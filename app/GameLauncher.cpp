@@ -45,9 +45,12 @@ void startGame(GameExecutive &window, IPlatformServices &services,
 }
 
 int launchGame(IPlatformServices &services, CloseGuard &guard, const QByteArray &wordFile,
-               HandlerRunner::Handler afterShown)
+               HandlerRunner::Handler afterShown, const std::function<void(int)> &end)
 {
     GameExecutive window(services, guard, wordFile);
     startGame(window, services, std::move(afterShown));
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (end)
+        end(status);
+    return status;
 }

@@ -56,10 +56,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Quillow"));
     RealClock clock(guard);
     DesktopServices services(guard, clock, line.muted());
-    const int status = launchGame(services, guard, line.wordFile(), [&services, &line] {
-        return afterShown(services, line.notice());
-    });
-    // The game has ended and its word file is on the disk. Taking Qt down now could only delay
+    // Once the game has ended its word file is on the disk. Taking Qt down then could only delay
     // the end: Qt's Wayland client, waiting for its reading thread, at times waits for ever.
-    endProgram(status);
+    return launchGame(
+        services, guard, line.wordFile(),
+        [&services, &line] { return afterShown(services, line.notice()); }, endProgram);
 }

@@ -20,8 +20,8 @@ class QSocketNotifier;
 // system's order, the lowest number first (SIGHUP, SIGINT, SIGTERM): it keeps no other.
 //
 // Once closing, to the end of the program:
-// - closingStarted() is emitted, once: the window hides and a message box that is open closes,
-//   and no handler that waits its turn runs.
+// - closingStarted() is emitted, once: a message box that is open closes, and no handler that
+//   waits its turn runs. The window stays until the program ends (app/GameLauncher.h says why).
 // - After listen(), the event loop is told to exit with the status.
 // - No wait goes on: a handler waiting for a sound, a pause or a box stays there until it is
 //   destroyed with the window (base/Pending.h keeps this rule for every wait), so nothing that

@@ -139,7 +139,7 @@ private:
         QStringList names;
         for (QWidget *w : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             names << (w->isVisible() && !w->size().isEmpty() ? w->objectName() : "");
-        return window->isHidden() ? "closed" : names.join(' ').simplified();
+        return guard.isClosing() || window->isHidden() ? "closed" : names.join(' ').simplified();
     }
     QString letters() const
     {
