@@ -160,8 +160,8 @@ SoundPlayer::Playing SoundPlayer::play(const QString &fileName)
         SDL_ClearQueuedAudio(m_device);
         SDL_QueueAudio(m_device, samples.constData(), static_cast<Uint32>(samples.size()));
     }
-    return Playing(m_device, durationMs(samples.size()),
-                   m_device != 0 ? m_bufferSamples * 1000 / SampleRate : 0);
+    // Without a device the buffer is 0 samples.
+    return Playing(m_device, durationMs(samples.size()), m_bufferSamples * 1000 / SampleRate);
 }
 
 bool SoundPlayer::Playing::isQueued() const

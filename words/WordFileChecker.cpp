@@ -120,7 +120,6 @@ Finding loadError(const RunTimeError &error, const QByteArray &path)
 QString WordFileChecker::printable(const QString &text)
 {
     QString out;
-    out.reserve(text.size());
     for (const char32_t u : text.toUcs4()) { // a character beyond U+FFFF is one, not two halves
         const QChar::Category category = QChar::category(u);
         if (u == U'\\')

@@ -1,6 +1,5 @@
-// The game as a player meets it in its window, with scripted message boxes and sounds: scripts of
-// clicks and keys, what the player met, in order, and the four screens (sign-in, level, game,
-// add-word panel) compared pixel for pixel with their pictures. Run at QT_SCALE_FACTOR=2 too.
+// The game played in its window by scripts of clicks and keys, with scripted boxes and sounds:
+// what the player met, in order, and the four screens pixel for pixel with their pictures.
 
 #include "GameFixture.h"
 #include "GameLauncher.h"

@@ -1,6 +1,5 @@
-// libFuzzer target: any bytes as the word file load, or stop with one of the two errors a file's
-// content can cause. Entries made of the input's bytes go through the panel's checks and the
-// add's plan; one both accept, written after the bytes, reads back after the old entries.
+// libFuzzer target: any bytes load, or stop with one of the two errors content can cause; an
+// entry of those bytes that the panel and the plan accept reads back after the old entries.
 
 #include "EntryPlan.h"
 #include "MemoryLineReader.h"

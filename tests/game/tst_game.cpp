@@ -1,5 +1,4 @@
-// The word board without a window: it draws on a canvas in memory as large as the game's. (The
-// rules of a guess: tst_play, which plays them.)
+// The word board without a window, on a canvas in memory as large as the game's.
 
 #include "BoardCanvas.h"
 #include "RunTimeError.h"
@@ -11,8 +10,7 @@
 
 namespace {
 
-// A board canvas in memory: a grid of colour numbers, as a picture box in pixels holds them,
-// cleared to 0.
+// A board canvas in memory: colour numbers, as a picture box holds its pixels.
 struct MemoryCanvas : BoardCanvas
 {
     MemoryCanvas(int w, int h) : width(w), height(h), pixels(w * h, 0) {}

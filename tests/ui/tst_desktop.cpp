@@ -1,5 +1,4 @@
-// The desktop's services on a virtual clock: message boxes, sounds through SDL's disk audio
-// driver (what the device is given, in a file), and the signals that close the game.
+// The desktop's services on a virtual clock: boxes, sounds (SDL's disk driver), closing signals.
 
 #include "ChildProcess.h"
 #include "CloseGuard.h"
@@ -182,7 +181,6 @@ private Q_SLOTS:
         row("SIGTERM before the loop listens ends the program", {{SIGTERM}, 0, 0, 0, "ended 0"});
         row("SIGINT, with its own status", {{SIGINT}, 0, 0, 0, "ended 130"});
         row("SIGTERM heard closes the game", {{SIGTERM}, 0, 0, 1, "closing 0"});
-        row("SIGHUP heard", {{SIGHUP}, 0, 0, 1, "closing 0"});
         row("SIGINT heard", {{SIGINT}, 0, 0, 1, "closing 130"});
         row("SIGINT ignored from the start, as in a background job, stays ignored",
             {{SIGINT}, 0, 1, 1, "went on"});

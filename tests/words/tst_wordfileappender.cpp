@@ -121,9 +121,8 @@ private Q_SLOTS:
     void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
-    // At every call of an add, a failure or a kill: the file is as it was or holds the whole
-    // entry, and loads; a failure is told and leaves no temporary file. A file with a second name
-    // is written in place. The calls come in the order that makes the add durable.
+    // A failure or a kill at any call: the file as it was or with the whole entry, loading; a
+    // failure told, no temporary left. A second name: in place. The calls in a durable order.
     void wholeWhateverStopsTheAdd_data()
     {
         QTest::addColumn<bool>("die");
@@ -294,8 +293,7 @@ private Q_SLOTS:
         }
     }
 
-    // A program that writes to the file, without the lock, at every try: the add gives up after
-    // ten and says so; the file holds that program's lines.
+    // Another program writing at every try, without the lock: the add gives up after ten.
     void anAddGivesUpOnAFileThatKeepsChanging()
     {
         writeBytes(file(), kBefore);

@@ -1,5 +1,4 @@
-// The words floor: the word file read, hostile files, the dictionary's draws, a new entry's
-// checks, the checker's report, and bytes that may not be UTF-8.
+// The words floor: reading, drawing, adding and checking words; bytes that may not be UTF-8.
 
 #include "CDicitionaryInterface.h"
 #include "CSecretWord.h"
