@@ -23,10 +23,10 @@ class QSocketNotifier;
 // - closingStarted() is emitted, once: a message box that is open closes, and no handler that
 //   waits its turn runs. The window stays until the program ends (app/GameLauncher.h says why).
 // - After listen(), the event loop is told to exit with the status.
-// - No wait goes on: a handler waiting for a sound, a pause or a box stays there until it is
-//   destroyed with the window (base/Pending.h keeps this rule for every wait), so nothing that
-//   would follow happens: no sound, no new game, no add. An add already writing does not wait,
-//   and finishes, so the word file holds its old contents or those and the whole entry.
+// - No wait goes on: a handler waiting for a sound, a pause or a box stays there to the end
+//   (base/Pending.h keeps this rule for every wait), so nothing that would follow happens: no
+//   sound, no new game, no add. An add already writing does not wait, and finishes, so the word
+//   file holds its old contents or those and the whole entry.
 // A signal that comes before listen(), when no event loop can hear it yet, or after the guard has
 // gone, ends the program at once with that status: nothing is open that would need closing.
 class CloseGuard : public QObject
