@@ -277,7 +277,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("findings");
         const char *rows[][3] = {
-            {"a good file", "*Owl\r\nA bird\r\nCat\r\n", ""},
+            {"a good file", "*Owl\r\nA bird\r\nZoo\r\n", ""},
             {"what the game skips or can never win",
              "*Owl\r\n\r\nice cream\r\nExtraordinarily\r\nCAT\r\ncat\r\n\r\nX-ray\r\n*Owl\r\nd",
              "2 W the adult word \"Owl\" has an empty definition|3 W \"ice cream\" has a space, "
